@@ -42,5 +42,7 @@ void ShowSetupForm();
 // colorimeter's texts appear while a page is still busy.
 void RepaintInstructionsPanel();
 
-// Whether the wizard has the mouse cursor hidden (1 shown, 0 hidden).
+// Whether the wizard has the mouse cursor hidden (1 shown, 0 hidden). Defined,
+// initially 1, beside HideMouseCursor and ShowMouseCursor in each build's
+// implementation of these operations.
 extern int cursorShown;
