@@ -6,12 +6,12 @@ enum { MONITOR_CRT = 0, MONITOR_LCD = 1 };
 enum { DESCRIPTION_SIZE = 339, LOG_FOLDER_SIZE = 261 };
 
 struct CalibrationSettings {
-    int monitorType;           // 0 CRT, 1 LCD (any non-zero counts as LCD)
-    int adjustableBrightness;  // page 5 runs only when not 0
-    int adjustableColor;       // page 6 runs only when not 0
-    int whitePointIndex;       // 0 D65, 1 D50, 2 D75
-    int gammaIndex;            // 0 gamma 2.2, 1 gamma 1.8
-    char profileDescription[DESCRIPTION_SIZE];  // not stored; empty each run
+    int monitorType;                           // 0 CRT, 1 LCD (any non-zero counts as LCD)
+    int adjustableBrightness;                  // page 5 runs only when not 0
+    int adjustableColor;                       // page 6 runs only when not 0
+    int whitePointIndex;                       // 0 D65, 1 D50, 2 D75
+    int gammaIndex;                            // 0 gamma 2.2, 1 gamma 1.8
+    char profileDescription[DESCRIPTION_SIZE]; // not stored; empty each run
     char copyrightNotice[DESCRIPTION_SIZE];
     char lastLogFolder[LOG_FOLDER_SIZE];
 };
