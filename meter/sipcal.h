@@ -13,8 +13,12 @@
 #define SIPCAL_CALL
 #endif
 
+// SIPCAL_NO_IMPORT gives plain declarations, which link against either the
+// DLL's import library or the simulated toolkit's static library.
 #if defined(_WIN32) && defined(SIPCAL_BUILDING_DLL)
 #define SIPCAL_API __declspec(dllexport)
+#elif defined(_WIN32) && defined(SIPCAL_NO_IMPORT)
+#define SIPCAL_API
 #elif defined(_WIN32)
 #define SIPCAL_API __declspec(dllimport)
 #else

@@ -7,9 +7,9 @@
 #include "engine/gamma_ramp.h"
 
 struct VirtualScreen {
-    int red, green, blue;  // the target patch, 0 to 255 each
-    GammaRamp ramp;        // what the adapter applies
-    int rampSupported;     // 0: the adapter refuses to read or load a ramp
+    int red, green, blue; // the target patch, 0 to 255 each
+    GammaRamp ramp;       // what the adapter applies
+    int rampSupported;    // 0: the adapter refuses to read or load a ramp
 };
 
 extern struct VirtualScreen VirtualScreen;
