@@ -9,6 +9,7 @@
 #include "sim/colorimeter_model.h"
 #include "sim/monitor_file.h"
 #include "sim/screen_probe.h"
+#include "sim/virtual_screen.h"
 #include "text/text_format.h"
 #include "text/text_utils.h"
 
@@ -90,6 +91,12 @@ void ResetSimToolkit() {
     SimToolkitState = {};
     SimToolkitState.calibration = -1;
     SeedNoise(&noise, VirtualMonitor.seed);
+}
+
+void ResetSimulation() {
+    VirtualMonitor = DefaultMonitor();
+    ResetSimToolkit();
+    ResetVirtualScreen();
 }
 
 void SelectVirtualMonitor(const struct MonitorModel* model) {

@@ -50,6 +50,9 @@ extern char virtualMonitorProblems[MONITOR_PROBLEMS_SIZE];
 // Closed, nothing selected, no failures, counters 0, the noise sequence
 // restarted from VirtualMonitor.seed. The monitor stays as chosen.
 void ResetSimToolkit();
+// The default monitor, ResetSimToolkit, and a black patch on a linear ramp:
+// the start of every test that measures.
+void ResetSimulation();
 // Measures model from now on; restarts the noise sequence from its seed.
 void SelectVirtualMonitor(const struct MonitorModel* model);
 // Reads a monitor description file and measures it from now on (defaults

@@ -29,11 +29,7 @@ const char kReadingBox[] =
 
 struct Colorimeter : ::testing::Test {
     void SetUp() override {
-        MonitorModel model;
-        DefaultMonitorModel(&model);
-        SelectVirtualMonitor(&model);
-        ResetSimToolkit();
-        ResetVirtualScreen();
+        ResetSimulation();
         ResetHostUi();
         colorimeterConnected = 0;
         firmwareText[0] = toolkitRevisionText[0] = 0;

@@ -18,11 +18,7 @@ struct SimToolkit : ::testing::Test {
     char revision[256];
 
     void SetUp() override {
-        MonitorModel model;
-        DefaultMonitorModel(&model);
-        SelectVirtualMonitor(&model);
-        ResetSimToolkit();
-        ResetVirtualScreen();
+        ResetSimulation();
         std::memset(firmware, 'X', sizeof firmware);
         std::memset(revision, 'X', sizeof revision);
     }
