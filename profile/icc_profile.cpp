@@ -4,6 +4,7 @@
 #include "profile/icc_profile.h"
 
 #include "engine/calibration_record.h"
+#include "engine/colour_arithmetic.h"
 #include "engine/gamma_ramp.h"
 #include "text/text_utils.h"
 #include "wizard/calibration_settings.h"
@@ -148,7 +149,7 @@ void PutColorantTags(unsigned char* buffer, int w) {
 // The target gamma x 256 in 8.8 fixed point: 563 for 2.2, 461 for 1.8.
 unsigned int CurveGamma(int gammaIndex) {
     if (gammaIndex < 0 || gammaIndex > 1) return 0;
-    return static_cast<unsigned int>(TargetGammas[gammaIndex] * 256.0 + 0.5);
+    return static_cast<unsigned int>(RoundToInt(TargetGammas[gammaIndex] * 256.0));
 }
 
 // Three pure-gamma curves, all of the target gamma.

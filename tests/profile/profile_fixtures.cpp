@@ -5,6 +5,7 @@
 #include "engine/calibration_record.h"
 #include "engine/gamma_ramp.h"
 #include "profile/icc_profile.h"
+#include "profile/profile_log.h"
 #include "text/text_utils.h"
 #include "wizard/calibration_settings.h"
 
@@ -111,6 +112,14 @@ std::vector<unsigned char> BuildProfileBytes() {
     std::vector<unsigned char> buffer(PROFILE_BUFFER_SIZE, 0);
     buffer.resize(static_cast<size_t>(BuildProfile(buffer.data())));
     return buffer;
+}
+
+std::string WriteLogFile(const std::string& path) {
+    OutputFile file;
+    EXPECT_EQ(0, CreateOutputFile(path.c_str(), &file));
+    EXPECT_EQ(0, WriteProfileLog(file));
+    CloseOutputFile(file);
+    return ReadWholeFile(path);
 }
 
 std::string TestFilePath(const char* name) {

@@ -17,6 +17,8 @@ void SetFlatCorrectionRamp();
 
 // The profile of the current settings and record, as WriteProfile writes it.
 std::vector<unsigned char> BuildProfileBytes();
+// Writes the profile log of the current calibration to path; its text.
+std::string WriteLogFile(const std::string& path);
 // A path for a scratch file, unique to this process.
 std::string TestFilePath(const char* name);
 // The whole file, or an empty string when it cannot be read.

@@ -17,11 +17,7 @@ namespace {
 // The log of the current calibration, as written to a file.
 std::string WrittenLog(const char* name) {
     const std::string path = TestFilePath(name);
-    OutputFile file;
-    EXPECT_EQ(0, CreateOutputFile(path.c_str(), &file));
-    EXPECT_EQ(0, WriteProfileLog(file));
-    CloseOutputFile(file);
-    const std::string log = ReadWholeFile(path);
+    const std::string log = WriteLogFile(path);
     std::remove(path.c_str());
     return log;
 }

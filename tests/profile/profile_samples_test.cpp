@@ -33,12 +33,7 @@ void WriteSampleProfile(const char* name) {
 }
 
 void WriteSampleLog(const char* name) {
-    const std::string path = SamplePath(name);
-    OutputFile file;
-    ASSERT_EQ(0, CreateOutputFile(path.c_str(), &file));
-    EXPECT_EQ(0, WriteProfileLog(file));
-    CloseOutputFile(file);
-    const std::string log = ReadWholeFile(path);
+    const std::string log = WriteLogFile(SamplePath(name));
     EXPECT_EQ(LOG_LINE_COUNT, std::count(log.begin(), log.end(), '\n'));
 }
 
