@@ -11,7 +11,7 @@
 
 namespace {
 
-const uint64_t kTagCountPosition = 128;
+const uint32_t kTagCountPosition = 128;
 const uint64_t kFirstOffsetField = 136; // tag 0's signature lies 4 bytes before it
 const uint64_t kTagEntrySize = 12;
 const uint64_t kLookupTableSize = 1536;

@@ -72,6 +72,19 @@ TEST_F(OutputFaults, ShortLogWritesAreReported) {
     EXPECT_EQ("abca\rP", ReadWholeFile(path).substr(0, 6));
 }
 
+// A real failure of the system's write: a full device.
+TEST(FullDevice, WritesFailAndAreReported) {
+    SetKnownCalibration();
+    OutputFile file;
+    ASSERT_EQ(0, CreateOutputFile("/dev/full", &file));
+    int count = 4;
+    EXPECT_EQ(1, WriteOutputBytes(file, &count, "full"));
+    EXPECT_EQ(4, count);
+    EXPECT_EQ(1, WriteProfileLog(file));
+    EXPECT_EQ(1, WriteProfile(file));
+    CloseOutputFile(file);
+}
+
 TEST_F(OutputFaults, FixedClockDatesProfileAndLog) {
     OutputSimulation.dateStamp = 20240307;
     OutputSimulation.timeStamp = 130509;
