@@ -105,12 +105,18 @@ static int CorrectionKnots(const double* luminances, double gamma, int* greys, d
     return count;
 }
 
+// One channel's block. A darker grey may not drive the channel harder than a
+// brighter one: in shadows the calibrator barely sees, the correction chases
+// noise, and a falling drive would reverse the tone scale. Such a drive is
+// lowered to the next brighter grey's, which was measured more surely.
 static int ChannelBlock(int count, const int* greys, const double* inputs, const int* drives,
                         unsigned short* block) {
     double outputs[CORRECTION_GREY_COUNT];
     unsigned char table[256];
     for (int k = 0; k < count; ++k)
         outputs[k] = drives[greys[k]] * (1 / 255.0);
+    for (int k = count - 2; k >= 0; --k)
+        if (outputs[k] > outputs[k + 1]) outputs[k] = outputs[k + 1];
     if (MonotoneCurveTable(count, inputs, outputs, table) != 0) return 1;
     for (int i = 0; i < 256; ++i)
         block[i] = static_cast<unsigned short>(table[i] * 256);

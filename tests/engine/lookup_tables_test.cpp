@@ -167,7 +167,11 @@ TEST(BuildCorrectionRamp, LuminancesThatDoNotRiseStillGiveSoundRamp) {
     Greys broken = IdealGreys(2.2); // readings that are not numbers
     broken.luminance[6] = NAN;
     broken.luminance[7] = INFINITY;
-    for (const Greys* g : {&crushed, &noisy, &broken}) {
+    Greys chasing = IdealGreys(2.2); // dark corrections that chased noise
+    chasing.blue[1] = 30;
+    chasing.blue[2] = 26;
+    chasing.blue[3] = 24;
+    for (const Greys* g : {&crushed, &noisy, &broken, &chasing}) {
         ASSERT_EQ(0, BuildFrom(*g));
         ExpectSoundRamp(CorrectionRamp);
         EXPECT_EQ(0, std::memcmp(&ExitRamp, &CorrectionRamp, sizeof ExitRamp));
