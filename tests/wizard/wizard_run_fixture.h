@@ -20,13 +20,8 @@
 
 struct WizardRun : ::testing::Test {
     void SetUp() override {
-        MonitorModel model;
-        DefaultMonitorModel(&model);
-        SelectVirtualMonitor(&model);
-        CalibrationSettings.monitorType = model.lcd ? MONITOR_LCD : MONITOR_CRT;
         CloseColorimeter();
-        ResetSimToolkit();
-        ResetVirtualScreen();
+        ResetSimulation();
         ResetHostUi();
         SetSettings(1, 1);
         CalibrationRecord = {};
