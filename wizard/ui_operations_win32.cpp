@@ -1,0 +1,177 @@
+// The page controller's UI operations on the wizard's real windows. Each acts
+// at once: what a page shows is on the screen before its next measurement.
+#include "wizard/ui_operations.h"
+
+#include "wizard/app_messages.h"
+#include "wizard/main_window_win32.h"
+#include "wizard/page_controller.h"
+#include "wizard/wizard_controls_win32.h"
+
+int cursorShown = 1;
+
+void SetPageTitle(const char* text) {
+    SetWindowTextA(WizardControls.pageTitle, text);
+}
+
+void SetInstructions(const char* text) {
+    SetWindowTextA(WizardControls.instructionsBox, text);
+    UpdateWindow(WizardControls.instructionsBox);
+}
+
+void SetTargetColor(int red, int green, int blue) {
+    const LPARAM color = (red & 255) + (green & 255) * 256 + (blue & 255) * 65536;
+    SendMessageA(WizardControls.targetWindow, APPMSG_TARGET_COLOR, 0, color);
+    UpdateWindow(WizardControls.targetWindow);
+}
+
+static void ShowAndRepaint(HWND window) {
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+}
+
+void ShowTargetWindow() {
+    ShowWindow(WizardControls.targetWindow, SW_SHOW);
+}
+void HideTargetWindow() {
+    ShowWindow(WizardControls.targetWindow, SW_HIDE);
+}
+void ShowBrightnessWindow() {
+    ShowAndRepaint(WizardControls.brightnessWindow);
+}
+void HideBrightnessWindow() {
+    ShowWindow(WizardControls.brightnessWindow, SW_HIDE);
+}
+
+void RepaintBrightnessWindow() {
+    InvalidateRect(WizardControls.brightnessWindow, 0, TRUE);
+    UpdateWindow(WizardControls.brightnessWindow);
+}
+
+void ShowGaugeWindow() {
+    ShowAndRepaint(WizardControls.gaugeWindow);
+}
+void HideGaugeWindow() {
+    ShowWindow(WizardControls.gaugeWindow, SW_HIDE);
+}
+
+void SetGaugeValues(int pointersShown, int red, int green, int blue) {
+    HWND gauges = WizardControls.gaugeWindow;
+    const WPARAM flag = static_cast<WPARAM>(pointersShown);
+    SendMessageA(gauges, APPMSG_GAUGE_RED, flag, static_cast<LPARAM>(red));
+    SendMessageA(gauges, APPMSG_GAUGE_GREEN, flag, static_cast<LPARAM>(green));
+    SendMessageA(gauges, APPMSG_GAUGE_BLUE, flag, static_cast<LPARAM>(blue));
+}
+
+void ShowResultsWindow() {
+    ShowWindow(WizardControls.resultsWindow, SW_SHOW);
+}
+
+void ShowSaveButtons() {
+    ShowWindow(WizardControls.saveProfileButton, SW_SHOW);
+    ShowWindow(WizardControls.saveProfileLogButton, SW_SHOW);
+}
+
+void EnableTryAgain() {
+    EnableWindow(WizardControls.tryAgainButton, TRUE);
+}
+void DisableTryAgain() {
+    EnableWindow(WizardControls.tryAgainButton, FALSE);
+}
+
+static void EnableNavigation(BOOL enable) {
+    EnableWindow(WizardControls.prevButton, enable);
+    EnableWindow(WizardControls.nextButton, enable);
+    EnableWindow(WizardControls.helpButton, enable);
+    EnableWindow(WizardControls.exitButton, enable);
+}
+
+void BeginMeasuring() {
+    HideMouseCursor();
+    EnableNavigation(FALSE);
+}
+
+void EndMeasuring() {
+    ShowMouseCursor();
+    EnableNavigation(TRUE);
+}
+
+void HideMouseCursor() {
+    if (cursorShown != 1) return;
+    ShowCursor(FALSE);
+    cursorShown = 0;
+}
+
+void ShowMouseCursor() {
+    if (cursorShown != 0) return;
+    ShowCursor(TRUE);
+    cursorShown = 1;
+}
+
+// A modal box owned by the main window; a cursor hidden for measuring is
+// shown while the box is open and hidden again afterwards.
+static int ShowBox(const char* text, const char* caption, UINT buttons) {
+    const int wasHidden = cursorShown == 0;
+    ShowMouseCursor();
+    const int answer = MessageBoxA(mainWindow, text, caption, buttons);
+    if (wasHidden) HideMouseCursor();
+    return answer;
+}
+
+void ShowErrorMessage(const char* text) {
+    ShowBox(text, "Error", MB_OK);
+}
+
+int AskWarning(const char* text) {
+    return ShowBox(text, "Warning", MB_OKCANCEL) == IDCANCEL ? 1 : 0;
+}
+
+int AskRetry(const char* text) {
+    return ShowBox(text, "Error", MB_OKCANCEL) == IDCANCEL ? 1 : 0;
+}
+
+void Beep() {
+    MessageBeep(0);
+}
+
+static void ShowFormControls(BOOL show) {
+    const struct WizardControls& c = WizardControls;
+    const int command = show ? SW_SHOW : SW_HIDE;
+    const HWND controls[] = {c.monitorTypeList,
+                             c.brightnessBox,
+                             c.colorBox,
+                             c.gammaList,
+                             c.whitePointList,
+                             c.formLabels[MONITOR_TYPE_LABEL],
+                             c.formLabels[GAMMA_LABEL],
+                             c.formLabels[WHITE_POINT_LABEL],
+                             c.formLabels[DESCRIPTION_LABEL],
+                             c.descriptionBox,
+                             c.formLabels[COPYRIGHT_LABEL],
+                             c.copyrightBox};
+    for (HWND control : controls)
+        ShowWindow(control, command);
+}
+
+void ResetPageControls() {
+    const struct WizardControls& c = WizardControls;
+    EnableWindow(c.prevButton, currentPage > 1);
+    EnableWindow(c.nextButton, TRUE);
+    ShowFormControls(FALSE);
+    ShowWindow(c.saveProfileButton, SW_HIDE);
+    ShowWindow(c.saveProfileLogButton, SW_HIDE);
+    HideTargetWindow();
+    ShowWindow(c.brightnessWindow, SW_HIDE);
+    ShowWindow(c.gaugeWindow, SW_HIDE);
+    ShowWindow(c.resultsWindow, SW_HIDE);
+    DisableTryAgain();
+}
+
+void ShowSetupForm() {
+    SetPageTitle("Setup");
+    ShowFormControls(TRUE);
+}
+
+void RepaintInstructionsPanel() {
+    InvalidateRect(WizardControls.instructionsPanel, 0, FALSE);
+    UpdateWindow(WizardControls.instructionsPanel);
+}
