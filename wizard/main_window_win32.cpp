@@ -8,6 +8,7 @@
 #include "engine/adapter_ramp.h"
 #include "engine/gamma_ramp.h"
 #include "meter/colorimeter.h"
+#include "profile/save_actions.h"
 #include "wizard/app_globals_win32.h"
 #include "wizard/app_messages.h"
 #include "wizard/page_controller.h"
@@ -127,8 +128,11 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     HWND control = reinterpret_cast<HWND>(lParam);
     if (control == 0) return 0;
     const int id = LOWORD(wParam);
-    if (id == ID_SAVE_PROFILE || id == ID_SAVE_PROFILE_LOG)
+    if (id == ID_SAVE_PROFILE || id == ID_SAVE_PROFILE_LOG) {
+        // The actions tell the user of their own failures.
+        if (HIWORD(wParam) == BN_CLICKED) id == ID_SAVE_PROFILE ? SaveProfile() : SaveProfileLog();
         return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+    }
     OnSetupFormCommand(id, HIWORD(wParam), control);
     return 0;
 }

@@ -3,6 +3,7 @@
 // help file, loads the settings, opens the main window, puts a linear ramp in
 // the adapter and runs the message loop with the keyboard filter.
 #include "charts/chart_windows_win32.h"
+#include "charts/results_window_win32.h"
 #include "engine/adapter_ramp.h"
 #include "engine/gamma_ramp.h"
 #include "engine/lookup_tables.h"
@@ -73,11 +74,9 @@ static void RegisterWindowClass(const char* name, WNDPROC procedure, int backgro
     RegisterClassA(&windowClass);
 }
 
-// The results window paints nothing of its own yet: it keeps the default
-// handling until its charts are drawn.
 static void RegisterWindowClasses() {
     RegisterWindowClass("target", TargetWindowProc, BLACK_BRUSH);
-    RegisterWindowClass("results", DefWindowProcA, BLACK_BRUSH);
+    RegisterWindowClass("results", ResultsWindowProc, BLACK_BRUSH);
     RegisterWindowClass("setbrightness", BrightnessWindowProc, LTGRAY_BRUSH);
     RegisterWindowClass("setwhitepoint", GaugeWindowProc, LTGRAY_BRUSH);
     RegisterWindowClass("instructions", InstructionsPanelProc, LTGRAY_BRUSH);
