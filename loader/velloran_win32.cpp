@@ -1,0 +1,100 @@
+// Velloran's entry: the start-up checks, the window class, font and measures,
+// the first load of the calibrated lookup table and the message loop. It runs
+// at log-on so that the calibration holds after a restart.
+#include <windows.h>
+
+#include "loader/loader_startup.h"
+#include "loader/loader_window_win32.h"
+#include "resources/resource_ids.h"
+#include "text/text_utils.h"
+#include "wizard/navigation_keys_win32.h"
+#include "wizard/text_width_win32.h"
+
+HFONT LoaderFont;
+HBITMAP ReferenceImage;
+// 0 while the window is being created, so its controls are measured on the screen.
+static HWND loaderWindow;
+int loaderT, loaderH, loaderM;
+int loaderFrameWidth, loaderFrameHeight;
+
+namespace {
+
+const char kClassName[] = "Velloran";
+const int kLoaderFontHeight = 15;
+const int kFaceNameLimit = 31;
+const int kWindowX = 100;
+const int kWindowY = 100;
+const int kInitialClientSize = 500;
+
+void RegisterLoaderClass(HINSTANCE instance) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = LoaderWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDMAIN));
+    windowClass.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    windowClass.lpszClassName = kClassName;
+    RegisterClassA(&windowClass);
+}
+
+void CreateLoaderFont() {
+    LOGFONTA description = {};
+    description.lfHeight = kLoaderFontHeight;
+    description.lfWeight = FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    CopyTextLimited("Times New Roman", description.lfFaceName, kFaceNameLimit);
+    LoaderFont = CreateFontIndirectA(&description);
+    HDC screen = GetDC(NULL);
+    HGDIOBJ previous = SelectObject(screen, LoaderFont);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(NULL, screen);
+    loaderT = metrics.tmHeight;
+    loaderH = loaderT + 2 * GetSystemMetrics(SM_CYFRAME);
+    loaderM = loaderH / 4;
+}
+
+HWND CreateLoaderWindow(HINSTANCE instance) {
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE;
+    return CreateWindowExA(0, kClassName, "Velloran 1.0", style, kWindowX, kWindowY,
+                           kInitialClientSize + loaderFrameWidth,
+                           kInitialClientSize + loaderFrameHeight, NULL, NULL, instance, NULL);
+}
+
+int RunMessageLoop(HWND window) {
+    MSG message;
+    while (GetMessageA(&message, NULL, 0, 0) > 0) {
+        if (NavigationKeyFilter(&message, window)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace
+
+HFONT TextWidthFont() {
+    return LoaderFont;
+}
+HWND TextWidthWindow() {
+    return loaderWindow;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    if (RunLoaderChecks() != 0) return 0;
+    ManualMode = IsManualCommandLine(commandLine);
+    RegisterLoaderClass(instance);
+    loaderFrameWidth = 2 * GetSystemMetrics(SM_CXBORDER);
+    loaderFrameHeight = GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYBORDER);
+    CreateLoaderFont();
+    MakeFlatRamp(&FlatRamp);
+    ReferenceImage = LoadBitmapA(instance, MAKEINTRESOURCEA(IDREFERENCEIMAGE));
+    loaderWindow = CreateLoaderWindow(instance);
+    if (LoadRampOnWindow(loaderWindow, &CalibratedRamp) != 0)
+        MessageBoxA(loaderWindow, "Cannot load color lookup tables", "Error", MB_OK);
+    const int exitCode = RunMessageLoop(loaderWindow);
+    DeleteObject(LoaderFont);
+    return exitCode;
+}
