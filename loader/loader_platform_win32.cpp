@@ -2,6 +2,7 @@
 // device context, the wizard's registry key and the profile file.
 #include <windows.h>
 
+#include "engine/gamma_ramp.h"
 #include "loader/loader_platform.h"
 #include "loader/loader_state.h"
 #include "wizard/start_up_checks.h"

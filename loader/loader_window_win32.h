@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "engine/gamma_ramp.h"
+
 enum { LOADER_TIMER_ID = 103, LOADER_TIMER_PERIOD = 5000 };
 enum { IDC_USE_CALIBRATED = 101, IDC_USE_FLAT = 102 };
 

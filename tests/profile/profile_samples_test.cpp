@@ -7,6 +7,7 @@
 #include "loader/loader_state.h"
 #include "loader/profile_reader.h"
 #include "tests/profile/profile_fixtures.h"
+#include "tests/wizard/wizard_run_fixture.h"
 #include "text/text_utils.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,24 @@ TEST(Samples, KnownCalibrations) {
     SetKnownCalibration();
     SetFlatCorrectionRamp();
     WriteSampleProfile("flat-ramp.icm");
+}
+
+// A whole calibration of the default virtual monitor through the wizard's
+// pages, saved as the wizard saves it.
+TEST_F(WizardRun, CalibratedVirtualMonitorSample) {
+    SetSettings(0, 0);
+    CopyTextLimited("Virtual LCD calibrated", CalibrationSettings.profileDescription, 338);
+    GoToAttachPage();
+    ASSERT_EQ(0, AdvancePage()) << HostUiLogText(); // skips to the calibration run
+    ASSERT_EQ(0, AdvancePage());
+    ASSERT_EQ(PAGE_SAVE_PROFILE, currentPage);
+    EXPECT_NEAR(2.2, CalibrationRecord.correctedGamma, 0.05);
+    WriteSampleProfile("virtual-lcd-calibrated.icm");
+    WriteSampleLog("virtual-lcd-calibrated.txt");
+    GammaRamp ramp;
+    ASSERT_EQ(0, ReadProfileLookupTables(&ramp));
+    EXPECT_EQ(0, std::memcmp(&ramp, &CorrectionRamp, sizeof ramp));
+    EXPECT_STREQ("Virtual LCD calibrated", LoaderDescription);
 }
 
 } // namespace
