@@ -51,7 +51,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [ -z "${WINEPREFIX:-}" ]; then
     export WINEPREFIX="$(dirname "$out")/wineprefix"
-    [ -d "$WINEPREFIX" ] || { wineboot --init >/dev/null 2>&1; wineserver -w; }
+    [ -d "$WINEPREFIX" ] || "$here/init_wineprefix.sh" || exit 1
 fi
 
 rm -rf "$out"
