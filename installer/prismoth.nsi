@@ -8,12 +8,17 @@
 ;          -DOUTFILE=<installer> prismoth.nsi
 ; Both the installer and the uninstaller take /S for a silent run.
 
-Unicode true
+; The 64-bit edition's installer is itself a 64-bit program, as the programs
+; it installs are: it then sees the 64-bit Program Files and registry.
+!if ${ARCH} == "x64"
+Target amd64-unicode
+!else
+Target x86-unicode
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include MUI2.nsh
-!include x64.nsh
 !include FileFunc.nsh
 
 !define PRODUCT "Prismoth"
@@ -56,28 +61,6 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
-
-; The 64-bit programs need 64-bit Windows and its own view of the registry
-; and of Program Files.
-!macro UseNativeView
-!if ${ARCH} == "x64"
-    SetRegView 64
-!endif
-!macroend
-
-Function .onInit
-!if ${ARCH} == "x64"
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "This edition of ${PRODUCT} needs 64-bit Windows." /SD IDOK
-        Abort
-    ${EndIf}
-!endif
-    !insertmacro UseNativeView
-FunctionEnd
-
-Function un.onInit
-    !insertmacro UseNativeView
-FunctionEnd
 
 Section "Programs"
     SetOutPath "$INSTDIR"

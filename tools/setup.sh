@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 fonts-wine fonts-liberation
     xserver-xorg-core xserver-xorg-video-dummy xvfb x11-utils x11-xserver-utils
-    imagemagick liblcms2-dev liblcms2-utils xcalib pkg-config fp-utils
+    imagemagick liblcms2-dev liblcms2-utils xcalib pkg-config fp-utils nsis
 )
 
 missing=()
