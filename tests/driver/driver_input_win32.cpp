@@ -30,7 +30,7 @@ void SendKey(WORD key, int up) {
 }
 
 // A character no key of the layout gives, as the system's unicode packet.
-void SendCharacterPacket(unsigned char c) {
+void SendCharacterPacket(WCHAR c) {
     INPUT inputs[2] = {};
     for (int i = 0; i < 2; ++i) {
         inputs[i].type = INPUT_KEYBOARD;
@@ -124,12 +124,26 @@ int PressKeyChord(const char* chord) {
     return 0;
 }
 
+// Scripts are UTF-8: a character beyond ASCII is one code point, typed as
+// the keyboard would (an é reaches an 8-bit program as one byte, 0xE9).
+static const char* NextCodePoint(const char* p, WCHAR* c) {
+    const unsigned char lead = static_cast<unsigned char>(*p);
+    int extra = lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    unsigned value = extra == 2 ? lead & 0x0F : extra == 1 ? lead & 0x1F : lead;
+    for (++p; extra > 0 && (static_cast<unsigned char>(*p) & 0xC0) == 0x80; --extra, ++p)
+        value = (value << 6) | (static_cast<unsigned char>(*p) & 0x3F);
+    *c = static_cast<WCHAR>(value);
+    return p;
+}
+
 // Each character through the key that gives it (with Shift when needed).
 int TypeText(const char* text) {
-    for (const char* p = text; *p; ++p) {
-        const SHORT keyAndShift = VkKeyScanA(*p);
+    for (const char* p = text; *p;) {
+        WCHAR c;
+        p = NextCodePoint(p, &c);
+        const SHORT keyAndShift = c < 0x80 ? VkKeyScanA(static_cast<char>(c)) : -1;
         if (keyAndShift == -1 || (keyAndShift & 0x600)) {
-            SendCharacterPacket(static_cast<unsigned char>(*p));
+            SendCharacterPacket(c);
             continue;
         }
         const int shift = (keyAndShift & 0x100) != 0;
