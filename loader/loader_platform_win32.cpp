@@ -5,7 +5,7 @@
 #include "engine/gamma_ramp.h"
 #include "loader/loader_platform.h"
 #include "loader/loader_state.h"
-#include "wizard/start_up_checks.h"
+#include "wizard/system_version_win32.h"
 
 namespace {
 
@@ -14,14 +14,7 @@ const char kProfileKey[] = "Software\\Orvane\\Prismoth - Monitor\\Profile";
 } // namespace
 
 int IsSystemVersionAccepted() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version)) return 0;
-    const int platform = version.dwPlatformId == VER_PLATFORM_WIN32_NT        ? PLATFORM_WINDOWS_NT
-                         : version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? PLATFORM_WINDOWS_9X
-                                                                              : 0;
-    return IsSupportedWindowsVersion(platform, static_cast<int>(version.dwMajorVersion),
-                                     static_cast<int>(version.dwMinorVersion));
+    return IsRunningSystemSupported();
 }
 
 void ProbeDisplay(int* rampReadable, int* bitsPerPixel) {

@@ -17,6 +17,7 @@
 #include "wizard/navigation_keys_win32.h"
 #include "wizard/settings_persistence.h"
 #include "wizard/start_up_checks.h"
+#include "wizard/system_version_win32.h"
 
 HINSTANCE appInstance;
 HICON appIcon;
@@ -40,18 +41,6 @@ static const char noLookupTablesText[] =
 static int RefuseStart(const char* text, const char* caption) {
     MessageBoxA(0, text, caption, MB_OK);
     return 0;
-}
-
-static int IsSystemSupported() {
-    OSVERSIONINFOA version;
-    FillBytes(&version, sizeof version, 0);
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version)) return 0;
-    const int platform = version.dwPlatformId == VER_PLATFORM_WIN32_NT        ? PLATFORM_WINDOWS_NT
-                         : version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? PLATFORM_WINDOWS_9X
-                                                                              : 0;
-    return IsSupportedWindowsVersion(platform, static_cast<int>(version.dwMajorVersion),
-                                     static_cast<int>(version.dwMinorVersion));
 }
 
 static int ScreenBitsPerPixel() {
@@ -172,7 +161,7 @@ static int RunMessageLoop() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     mainWindow = 0;
-    if (!IsSystemSupported())
+    if (!IsRunningSystemSupported())
         return RefuseStart("Prismoth requires Windows 98/Windows 2000 or later.", "Error");
     if (ScreenBitsPerPixel() < MIN_BITS_PER_PIXEL)
         return RefuseStart("Prismoth requires your display to be set to at least 24-bit color.",
