@@ -10,6 +10,7 @@
 //   expect-text-has SELECTOR PART ... contains PART
 //   click SELECTOR [X Y]          real left click (centre, or client X Y)
 //   type SELECTOR TEXT            click into a box, End, then type real keys
+//   replace SELECTOR TEXT         click into a box, select all its text, type
 //   set-text SELECTOR TEXT        replace a box's text at once (WM_SETTEXT)
 //   select SELECTOR ITEM          open a drop-down list, click the item
 //   key CHORD...                  real keys: Enter Esc Tab Shift+Tab Alt+F4
@@ -21,6 +22,7 @@
 //   ramp-set linear|gamma G|file PATH     load a ramp into the adapter
 //   ramp-expect linear|gamma G|file PATH  the adapter's ramp (8-bit levels)
 //   ramp-save PATH                write the adapter's ramp as 768 numbers
+//   expect-file PATH [SECONDS]    the file exists (and is not empty)
 //   color SELECTOR R G B          the screen shows R G B at its client centre
 //   screenshot NAME               OUTFOLDER/NAME.bmp of the whole screen
 //   sleep MS, timeout SECONDS, echo TEXT...
@@ -174,14 +176,27 @@ int Click(const ScriptLine* line) {
     return 0;
 }
 
-int Type(const ScriptLine* line) {
+// Clicks into the box, then presses the keys that place the caret (End) or
+// select the whole text (Home, Shift+End), then types.
+int TypeAfter(const ScriptLine* line, const char* const* keys, int keyCount) {
     HWND window;
     if (Target(line, 1, &window) || ClickAt(window, 0, 0, 0)) return 1;
     SettleProgram(window);
-    PressKeyChord("End");
+    for (int i = 0; i < keyCount; ++i)
+        PressKeyChord(keys[i]);
     TypeText(Arg(line, 2));
     SettleProgram(window);
     return 0;
+}
+
+int Type(const ScriptLine* line) {
+    const char* const keys[] = {"End"};
+    return TypeAfter(line, keys, 1);
+}
+
+int Replace(const ScriptLine* line) {
+    const char* const keys[] = {"Home", "Shift+End"};
+    return TypeAfter(line, keys, 2);
 }
 
 int SetText(const ScriptLine* line) {
@@ -255,15 +270,11 @@ int Key(const ScriptLine* line) {
     return 0;
 }
 
-// The button's text without its mnemonic ampersand.
 int ButtonNamed(HWND button, const char* name) {
-    char text[64], plain[64];
+    char text[64];
     ReadWindowText(button, text, sizeof text, Driver.timeoutMs);
-    int length = 0;
-    for (const char* p = text; *p; ++p)
-        if (*p != '&') plain[length++] = *p;
-    plain[length] = 0;
-    return lstrcmpA(plain, name) == 0;
+    DropMnemonics(text);
+    return lstrcmpA(text, name) == 0;
 }
 
 HWND FindBoxButton(HWND box, const char* name) {
@@ -343,6 +354,20 @@ int Kill(const ScriptLine*) {
     return 0;
 }
 
+int ExpectFile(const ScriptLine* line) {
+    char path[DRIVER_PATH_CAPACITY];
+    ToWindowsPath(Arg(line, 1), path, sizeof path);
+    const int timeoutMs = TimeoutArg(line, 2);
+    const DWORD start = Now();
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    while (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
+           (data.nFileSizeLow == 0 && data.nFileSizeHigh == 0)) {
+        if (static_cast<int>(Now() - start) >= timeoutMs) return Fail("no file %s", path);
+        Sleep(kPollMs);
+    }
+    return 0;
+}
+
 int SleepFor(const ScriptLine* line) {
     Sleep(ArgInt(line, 1, 0));
     return 0;
@@ -401,6 +426,7 @@ const Command kCommands[] = {
     {"expect-text-has", 3, ExpectTextHas},
     {"click", 2, Click},
     {"type", 3, Type},
+    {"replace", 3, Replace},
     {"set-text", 3, SetText},
     {"select", 3, Select},
     {"key", 2, Key},
@@ -412,6 +438,7 @@ const Command kCommands[] = {
     {"ramp-set", 2, RampSet},
     {"ramp-expect", 2, RampExpect},
     {"ramp-save", 2, RampSave},
+    {"expect-file", 2, ExpectFile},
     {"color", 5, Color},
     {"screenshot", 2, Screenshot},
     {"sleep", 2, SleepFor},

@@ -38,6 +38,8 @@ HWND AwaitSelected(const struct WindowSelector* selector, int timeoutMs);
 // within the timeout, the text then empty).
 int ReadWindowText(HWND window, char* text, int capacity, int timeoutMs);
 int BelongsToProgram(HWND window);
+// A control's text as shown: each mnemonic ampersand removed, "&&" kept as &.
+void DropMnemonics(char* text);
 // Waits until the program's thread has handled what was sent to it so far.
 void SettleProgram(HWND window);
 

@@ -22,10 +22,13 @@ int ClassMatches(HWND window, const WindowSelector* selector) {
     return EqualIgnoringCase(name, selector->className);
 }
 
+// As the text reads on screen: "&Save" shows as Save.
 int TextMatches(HWND window, const WindowSelector* selector) {
     if (!selector->hasText) return 1;
     char text[SCRIPT_WORD_CAPACITY];
     ReadWindowText(window, text, sizeof text, Driver.timeoutMs);
+    if (lstrcmpA(text, selector->text) == 0) return 1;
+    DropMnemonics(text);
     return lstrcmpA(text, selector->text) == 0;
 }
 
@@ -57,6 +60,15 @@ BOOL CALLBACK SearchBelowTopLevel(HWND window, LPARAM data) {
 }
 
 } // namespace
+
+void DropMnemonics(char* text) {
+    char* out = text;
+    for (const char* p = text; *p; ++p) {
+        if (*p == '&' && p[1]) ++p; // "&&" stands for one ampersand
+        *out++ = *p;
+    }
+    *out = 0;
+}
 
 int BelongsToProgram(HWND window) {
     if (!Driver.processId) return 1;
