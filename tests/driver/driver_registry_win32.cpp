@@ -64,13 +64,23 @@ int RegistryDelete(const ScriptLine* line) {
     return 0;
 }
 
+// Waits for the value, as a program may write it a moment after what the
+// scenario saw last.
 int RegistryExpect(const ScriptLine* line) {
+    const int kPollMs = 20;
     char text[DRIVER_MESSAGE_CAPACITY];
+    const char* key = Arg(line, 1);
     const char* name = Arg(line, 2);
     const char* expected = Arg(line, 3);
-    if (ReadValueText(Arg(line, 1), name, text, sizeof text)) return Fail("no value %s", name);
-    return lstrcmpA(text, expected) ? Fail("%s is \"%s\", expected \"%s\"", name, text, expected)
-                                    : 0;
+    const DWORD start = Now();
+    for (;;) {
+        const int missing = ReadValueText(key, name, text, sizeof text);
+        if (!missing && lstrcmpA(text, expected) == 0) return 0;
+        if (static_cast<int>(Now() - start) >= Driver.timeoutMs)
+            return missing ? Fail("no value %s", name)
+                           : Fail("%s is \"%s\", expected \"%s\"", name, text, expected);
+        Sleep(kPollMs);
+    }
 }
 
 int RegistryExpectMissing(const ScriptLine* line) {
