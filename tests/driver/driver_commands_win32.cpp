@@ -21,6 +21,7 @@
 //   kill                          end the program now
 //   ramp-set linear|gamma G|file PATH     load a ramp into the adapter
 //   ramp-expect linear|gamma G|file PATH  the adapter's ramp (8-bit levels)
+//   ramp-differs linear|gamma G|file PATH differs from it in some 8-bit level
 //   ramp-save PATH                write the adapter's ramp as 768 numbers
 //   expect-file PATH [SECONDS]    the file exists (and is not empty)
 //   color SELECTOR R G B          the screen shows R G B at its client centre
@@ -437,6 +438,7 @@ const Command kCommands[] = {
     {"kill", 1, Kill},
     {"ramp-set", 2, RampSet},
     {"ramp-expect", 2, RampExpect},
+    {"ramp-differs", 2, RampDiffers},
     {"ramp-save", 2, RampSave},
     {"expect-file", 2, ExpectFile},
     {"color", 5, Color},

@@ -17,6 +17,7 @@ int ArgInt(const struct ScriptLine* line, int i, int fallback);
 // The adapter's ramp (driver_ramp_win32.cpp).
 int RampSet(const struct ScriptLine* line);
 int RampExpect(const struct ScriptLine* line);
+int RampDiffers(const struct ScriptLine* line);
 int RampSave(const struct ScriptLine* line);
 
 // The registry under HKEY_CURRENT_USER (driver_registry_win32.cpp).
