@@ -71,18 +71,28 @@ void ShowSaveButtons() {
     ShowWindow(WizardControls.saveProfileLogButton, SW_SHOW);
 }
 
+// A disabled control loses the keyboard focus, and with no window holding it
+// keys reach the main window as system keys, which the keyboard filter does
+// not look at: Enter and Esc would be dead after every measurement. The main
+// window takes the focus instead (only while it is the active window, so a
+// wizard in the background is not brought forward).
+static void EnableControl(HWND control, BOOL enable) {
+    EnableWindow(control, enable);
+    if (!enable && GetFocus() == 0 && GetActiveWindow() == mainWindow) SetFocus(mainWindow);
+}
+
 void EnableTryAgain() {
-    EnableWindow(WizardControls.tryAgainButton, TRUE);
+    EnableControl(WizardControls.tryAgainButton, TRUE);
 }
 void DisableTryAgain() {
-    EnableWindow(WizardControls.tryAgainButton, FALSE);
+    EnableControl(WizardControls.tryAgainButton, FALSE);
 }
 
 static void EnableNavigation(BOOL enable) {
-    EnableWindow(WizardControls.prevButton, enable);
-    EnableWindow(WizardControls.nextButton, enable);
-    EnableWindow(WizardControls.helpButton, enable);
-    EnableWindow(WizardControls.exitButton, enable);
+    EnableControl(WizardControls.prevButton, enable);
+    EnableControl(WizardControls.nextButton, enable);
+    EnableControl(WizardControls.helpButton, enable);
+    EnableControl(WizardControls.exitButton, enable);
 }
 
 void BeginMeasuring() {
@@ -154,8 +164,8 @@ static void ShowFormControls(BOOL show) {
 
 void ResetPageControls() {
     const struct WizardControls& c = WizardControls;
-    EnableWindow(c.prevButton, currentPage > 1);
-    EnableWindow(c.nextButton, TRUE);
+    EnableControl(c.prevButton, currentPage > 1);
+    EnableControl(c.nextButton, TRUE);
     ShowFormControls(FALSE);
     ShowWindow(c.saveProfileButton, SW_HIDE);
     ShowWindow(c.saveProfileLogButton, SW_HIDE);

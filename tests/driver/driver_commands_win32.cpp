@@ -27,6 +27,8 @@
 //   color SELECTOR R G B          the screen shows R G B at its client centre
 //   screenshot NAME               OUTFOLDER/NAME.bmp of the whole screen
 //   sleep MS, timeout SECONDS, echo TEXT...
+//                                 (timeout 0: input without waiting for the
+//                                 program, to act while a page measures)
 //   reg-set KEY VALUE sz|dword DATA, reg-delete KEY [VALUE],
 //   reg-expect KEY VALUE DATA, reg-expect-missing KEY [VALUE]   (under HKCU)
 #include "tests/driver/driver_commands_win32.h"

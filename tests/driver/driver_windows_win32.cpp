@@ -116,8 +116,10 @@ int ReadWindowText(HWND window, char* text, int capacity, int timeoutMs) {
 
 void SettleProgram(HWND window) {
     // A sent message is handled only when the thread fetches messages again;
-    // input queued just before is fetched in the same round.
+    // input queued just before is fetched in the same round. With no time to
+    // wait (timeout 0) the driver acts on a program that is still busy.
     const int kInputDelayMs = 40;
+    if (Driver.timeoutMs <= 0) return;
     DWORD_PTR ignored;
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, Driver.timeoutMs, &ignored);
     Sleep(kInputDelayMs);
