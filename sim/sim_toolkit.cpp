@@ -48,9 +48,14 @@ void FillToolkitText(char* text, const char* content) {
     CopyTextLimited(content, text, TOOLKIT_TEXT_SIZE - 1);
 }
 
-void WaitReadingTime() {
+// The instrument averages this many dark samples, each as long as a reading,
+// so the dark current takes a moment on the screen, as the wizard says.
+const int kDarkCurrentSamples = 10;
+
+void WaitReadingTimes(int count) {
     if (VirtualMonitor.readingTime > 0)
-        std::this_thread::sleep_for(std::chrono::duration<double>(VirtualMonitor.readingTime));
+        std::this_thread::sleep_for(
+            std::chrono::duration<double>(VirtualMonitor.readingTime * count));
 }
 
 // The light of the patch on screen now, through the adapter's ramp.
@@ -141,7 +146,9 @@ SIPCAL_API int SIPCAL_CALL sipSelectCalibration(int lcd) {
 
 SIPCAL_API int SIPCAL_CALL sipSetDarkCurrentEx(void) {
     ++SimToolkitState.darkCurrentCalls;
-    if (!SimToolkitState.open || TakeFailure(&SimFailures.failingDarkCurrents)) return 1;
+    if (!SimToolkitState.open) return 1;
+    WaitReadingTimes(kDarkCurrentSamples);
+    if (TakeFailure(&SimFailures.failingDarkCurrents)) return 1;
     SimToolkitState.darkCurrentSet = 1;
     return 0;
 }
@@ -149,7 +156,7 @@ SIPCAL_API int SIPCAL_CALL sipSetDarkCurrentEx(void) {
 SIPCAL_API int SIPCAL_CALL sipAutoMeasureYxy(int mode, YxyReading* reading) {
     const int number = ++SimToolkitState.readingCalls;
     if (!SimToolkitState.open || mode != 1 || !reading) return 1;
-    WaitReadingTime();
+    WaitReadingTimes(1);
     double xyz[3];
     if (InRun(number, SimFailures.failingReadingFrom, SimFailures.failingReadingCount) ||
         ProbeLight(xyz))

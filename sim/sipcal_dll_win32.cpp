@@ -8,6 +8,9 @@
 //   reading_from, reading_count         readings (numbered from 1) that fail
 //   bad_from, bad_count, bad_kind       readings reported taken but unusable
 //   close                               1: closing reports a failure
+// SIPCAL_TALLY names a file that receives, when the program ends, how many
+// calls of each kind the toolkit took, one "name count" a line, so that a
+// run can report how many readings a calibration needed.
 // The toolkit lies outside the programs, so its own settings may come from
 // the environment; the programs themselves read none.
 #include <windows.h>
@@ -16,6 +19,7 @@
 
 #include "sim/sim_toolkit.h"
 #include "text/path_utils.h"
+#include "text/text_format.h"
 #include "text/text_utils.h"
 
 namespace {
@@ -76,6 +80,25 @@ void ScriptFailures() {
     }
 }
 
+// Plain Win32 file calls: the C runtime may be gone while the program ends.
+void WriteTally() {
+    char path[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("SIPCAL_TALLY", path, sizeof path);
+    if (length == 0 || length >= sizeof path) return;
+    const struct SimToolkitState& s = SimToolkitState;
+    char text[256];
+    const int size =
+        FormatText(text, sizeof text,
+                   "opens %d\r\nselections %d\r\ndark_currents %d\r\n"
+                   "readings %d\r\ncloses %d\r\n",
+                   s.openCalls, s.selectionCalls, s.darkCurrentCalls, s.readingCalls, s.closeCalls);
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, 0);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written;
+    WriteFile(file, text, static_cast<DWORD>(size), &written, 0);
+    CloseHandle(file);
+}
+
 } // namespace
 
 BOOL WINAPI DllMain(HINSTANCE dll, DWORD reason, LPVOID) {
@@ -84,5 +107,6 @@ BOOL WINAPI DllMain(HINSTANCE dll, DWORD reason, LPVOID) {
         ResetSimToolkit();
         ScriptFailures();
     }
+    if (reason == DLL_PROCESS_DETACH) WriteTally();
     return TRUE;
 }
