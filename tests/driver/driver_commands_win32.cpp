@@ -24,6 +24,7 @@
 //   ramp-differs linear|gamma G|file PATH differs from it in some 8-bit level
 //   ramp-save PATH                write the adapter's ramp as 768 numbers
 //   expect-file PATH [SECONDS]    the file exists (and is not empty)
+//   remove-file PATH              the file is gone (whether it was there or not)
 //   color SELECTOR R G B          the screen shows R G B at its client centre
 //   screenshot NAME               OUTFOLDER/NAME.bmp of the whole screen
 //   sleep MS, timeout SECONDS, echo TEXT...
@@ -371,6 +372,14 @@ int ExpectFile(const ScriptLine* line) {
     return 0;
 }
 
+// Lets a scenario start from a known state when the prefix is reused.
+int RemoveFile(const ScriptLine* line) {
+    char path[DRIVER_PATH_CAPACITY];
+    ToWindowsPath(Arg(line, 1), path, sizeof path);
+    if (DeleteFileA(path) || GetLastError() == ERROR_FILE_NOT_FOUND) return 0;
+    return Fail("cannot remove %s", path);
+}
+
 int SleepFor(const ScriptLine* line) {
     Sleep(ArgInt(line, 1, 0));
     return 0;
@@ -443,6 +452,7 @@ const Command kCommands[] = {
     {"ramp-differs", 2, RampDiffers},
     {"ramp-save", 2, RampSave},
     {"expect-file", 2, ExpectFile},
+    {"remove-file", 2, RemoveFile},
     {"color", 5, Color},
     {"screenshot", 2, Screenshot},
     {"sleep", 2, SleepFor},
