@@ -31,7 +31,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from raster import (Canvas, bmp8, bmp24, circle_points, draw_text_anchored, ico_file,
                     polygon_mask, polyline_mask, union)
-from spectral_locus import LOCUS
+from cie_locus import LOCUS
 
 CHART_SIZE = 440
 PLOT_ORIGIN = 20  # pixel of chart coordinate 0 on x; pixel 420 is y = 0

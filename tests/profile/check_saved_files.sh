@@ -14,7 +14,7 @@ found=0
 for profile in "$folder"/*.[iI][cC][mMcC]; do
     [ -e "$profile" ] || continue
     found=$((found + 1))
-    report=$("$here/../../tools/inspect_profile.py" "$profile") || fail "Little CMS: $report"
+    report=$("$here/../../tools/read_profile_lcms.py" "$profile") || fail "Little CMS: $report"
     echo "$report"
     grep -q "version 2.4, class mntr, colour space RGB, connection space XYZ" <<<"$report" ||
         fail "$profile: not a version 2.4 RGB monitor profile"

@@ -4,7 +4,7 @@ saved monitor profile: version, class and spaces, the texts, white point,
 primaries, tone curves and the video card gamma table. Exits 1 when Little
 CMS cannot open the file or a monitor profile's tags are missing.
 
-    tools/inspect_profile.py PROFILE
+    tools/read_profile_lcms.py PROFILE
 """
 import ctypes
 import sys
