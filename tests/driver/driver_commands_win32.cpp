@@ -226,14 +226,22 @@ BOOL CALLBACK FindDroppedList(HWND window, LPARAM data) {
     return FALSE;
 }
 
-HWND AwaitDroppedList() {
-    const DWORD start = Now();
+HWND DroppedList() {
     ListSearch search = {0};
-    while (!search.found && static_cast<int>(Now() - start) < Driver.timeoutMs) {
-        EnumWindows(FindDroppedList, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) Sleep(kPollMs);
-    }
+    EnumWindows(FindDroppedList, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// Waits until a drop-down list of the program shows (shown is 1) or until
+// none does (shown is 0); the dropped list, or 0.
+HWND AwaitDroppedList(int shown) {
+    const DWORD start = Now();
+    HWND list = DroppedList();
+    while ((list != 0) != shown && static_cast<int>(Now() - start) < Driver.timeoutMs) {
+        Sleep(kPollMs);
+        list = DroppedList();
+    }
+    return list;
 }
 
 LRESULT AskCombo(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -250,8 +258,10 @@ int Select(const ScriptLine* line) {
     const LRESULT index = AskCombo(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                    reinterpret_cast<LPARAM>(item));
     if (index < 0) return Fail("the list has no item \"%s\"", item);
+    // The list of a box picked just before may still be closing.
+    if (AwaitDroppedList(0)) return Fail("another list stays dropped down");
     if (ClickAt(combo, 0, 0, 0)) return 1;
-    HWND list = AwaitDroppedList();
+    HWND list = AwaitDroppedList(1);
     if (!list) return Fail("the list did not drop down");
     const int height = static_cast<int>(AskCombo(combo, CB_GETITEMHEIGHT, 0, 0));
     const int row = static_cast<int>(index - AskCombo(list, LB_GETTOPINDEX, 0, 0));
@@ -261,6 +271,12 @@ int Select(const ScriptLine* line) {
         return Fail("item \"%s\" is not in sight in the dropped list", item);
     if (ClickAt(list, 1, client.right / 2, row * height + height / 2)) return 1;
     SettleProgram(combo);
+    const DWORD start = Now();
+    while (AskCombo(combo, CB_GETCURSEL, 0, 0) != index) {
+        if (static_cast<int>(Now() - start) >= Driver.timeoutMs)
+            return Fail("the click did not pick \"%s\"", item);
+        Sleep(kPollMs);
+    }
     return 0;
 }
 
