@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs one end-to-end scenario with the test driver under wine64:
+# Runs one end-to-end scenario with the test driver under Wine:
 #   run_scenario.sh --driver EXE --display shared|xorg24|xorg16|xvfb24|xvfb16
 #                   --out FOLDER SCRIPT [VAR=VALUE...]
 # "shared" uses the run's display (DISPLAY, started by ./test) and starts an

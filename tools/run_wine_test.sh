@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs one Windows GoogleTest program under wine64 and leaves its results as
-# XML. Wine sees the XML path through its Z: drive (the Unix root).
+# Runs one Windows GoogleTest program of either edition under Wine and leaves
+# its results as XML. Wine sees the XML path through its Z: drive (the Unix
+# root).
 set -uo pipefail
 program=$1
 xml=$2

@@ -2,10 +2,12 @@
 # Installs Prismoth silently into a fresh Wine prefix, checks what a user and
 # an administrator expect to find, works the installed programs, then
 # uninstalls silently and checks that only the user's own files remain.
-#   install_uninstall.sh INSTALLER DRIVER SOURCE OUT
+#   install_uninstall.sh INSTALLER x64|x86 DRIVER SOURCE OUT
 # SIPCAL_MONITOR names the virtual monitor the installed toolkit measures.
+# The x86 installer, run as on 64-bit Windows, installs into the 32-bit
+# Program Files and registers its uninstaller in the 32-bit registry view.
 set -uo pipefail
-installer=$1 driver=$2 source=$3 out=$4
+installer=$1 edition=$2 driver=$3 source=$4 out=$5
 here=$(cd "$(dirname "$0")" && pwd)
 source "$source/tools/displays.sh"
 trap stop_displays EXIT
@@ -40,9 +42,15 @@ scenario() {  # scenario SCRIPT NAME VAR=VALUE...
         "$here/$script" "$@" >"$out/$name.log" 2>&1
 }
 
-program_dir="$WINEPREFIX/drive_c/Program Files/Prismoth"
-run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+program_files='Program Files'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Prismoth'
+if [ "$edition" = x86 ]; then
+    program_files='Program Files (x86)'
+    uninstall_key='HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Prismoth'
+fi
+windows_dir="C:\\$program_files\\Prismoth"
+program_dir="$WINEPREFIX/drive_c/$program_files/Prismoth"
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 installed_files=("Prismoth - Monitor.exe" Velloran.exe sipcal.dll "Prismoth - Monitor.chm" readme.txt Uninstall.exe)
 shortcuts=("Prismoth - Monitor.lnk" "Velloran manual.lnk" "Prismoth - Monitor Help.lnk")
 
@@ -54,9 +62,9 @@ for link in "${shortcuts[@]}"; do check "shortcut $link" test -f "$menu_dir/$lin
 check "the manual shortcut starts the loader" link_holds "$menu_dir/Velloran manual.lnk" Velloran.exe
 check "the manual shortcut passes manual" link_holds "$menu_dir/Velloran manual.lnk" manual
 logon=$(registry_value "$run_key" Velloran)
-check "log-on entry runs the installed loader" test "$logon" = '"C:\Program Files\Prismoth\Velloran.exe"'
+check "log-on entry runs the installed loader" test "$logon" = "\"$windows_dir\\Velloran.exe\""
 check "uninstaller registered" test "$(registry_value "$uninstall_key" UninstallString)" = \
-    '"C:\Program Files\Prismoth\Uninstall.exe"'
+    "\"$windows_dir\\Uninstall.exe\""
 check "quiet uninstall registered" test -n "$(registry_value "$uninstall_key" QuietUninstallString)"
 check "display name registered" test "$(registry_value "$uninstall_key" DisplayName)" = "Prismoth 1.0.0.2"
 
@@ -64,13 +72,13 @@ check "display name registered" test "$(registry_value "$uninstall_key" DisplayN
 # started as the log-on entry starts it, loads that profile's table.
 logon_program=${logon//\"/}
 check "the installed wizard saves a calibration" scenario installed_wizard.txt wizard \
-    "PROGRAM_DIR=C:\\Program Files\\Prismoth" "SIPCAL_MONITOR=$SIPCAL_MONITOR"
+    "PROGRAM_DIR=$windows_dir" "SIPCAL_MONITOR=$SIPCAL_MONITOR"
 check "the log-on entry loads the saved calibration" scenario logon_loader.txt loader \
     "LOGON=$logon_program" "RAMP=$out/wizard/calibration.txt"
 saved_profile="$WINEPREFIX/drive_c/windows/system32/spool/drivers/color/Installed LCD.icm"
 check "a profile was saved" test -f "$saved_profile"
 
-wine "C:\\Program Files\\Prismoth\\Uninstall.exe" /S
+wine "$windows_dir\\Uninstall.exe" /S
 wineserver -w
 for file in "${installed_files[@]}"; do check "removed $file" test ! -e "$program_dir/$file"; done
 check "removed the program folder" test ! -e "$program_dir"
