@@ -32,6 +32,8 @@
 //                                 program, to act while a page measures)
 //   reg-set KEY VALUE sz|dword DATA, reg-delete KEY [VALUE],
 //   reg-expect KEY VALUE DATA, reg-expect-missing KEY [VALUE]   (under HKCU)
+//   cursor shown|hidden [SECONDS] the mouse cursor, as GetCursorInfo reports
+//                                 it for the program in the foreground
 #include "tests/driver/driver_commands_win32.h"
 
 #include <cstdio>
@@ -145,6 +147,28 @@ int Expect(const ScriptLine* line) {
             return Fail("%s is not %s%s", line->words[1], state, window ? "" : " (not found)");
         Sleep(kPollMs);
     }
+}
+
+// 1 when the system shows the mouse cursor, 0 when hidden, -1 unknown.
+int CursorShowing() {
+    CURSORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return -1;
+    return (info.flags & CURSOR_SHOWING) != 0;
+}
+
+int ExpectCursor(const ScriptLine* line) {
+    const char* state = Arg(line, 1);
+    const int shown = !lstrcmpA(state, "shown");
+    if (!shown && lstrcmpA(state, "hidden")) return Fail("unknown cursor state %s", state);
+    const int timeoutMs = TimeoutArg(line, 2);
+    const DWORD start = Now();
+    int showing;
+    while ((showing = CursorShowing()) != shown && static_cast<int>(Now() - start) < timeoutMs)
+        Sleep(kPollMs);
+    if (showing == shown) return 0;
+    if (showing < 0) return Fail("GetCursorInfo failed (error %d)", static_cast<int>(GetLastError()));
+    return Fail("the cursor is %s", showing ? "shown" : "hidden");
 }
 
 // Polls the window's text until it equals (or contains) the expected text.
@@ -478,6 +502,7 @@ const Command kCommands[] = {
     {"reg-delete", 2, RegistryDelete},
     {"reg-expect", 4, RegistryExpect},
     {"reg-expect-missing", 2, RegistryExpectMissing},
+    {"cursor", 2, ExpectCursor},
 };
 
 } // namespace
