@@ -16,6 +16,7 @@
 //   key CHORD...                  real keys: Enter Esc Tab Shift+Tab Alt+F4
 //   answer TEXT [CAPTION] BUTTON  press a button of the program's message box
 //   no-box SECONDS                no message box appears meanwhile
+//   box TEXT [CAPTION]            the program's message box is open (left open)
 //   close                         the scope window's close command
 //   exit-code CODE [SECONDS]      the program ends with CODE
 //   kill                          end the program now
@@ -336,18 +337,23 @@ HWND AwaitMessageBox(const char* text, const char* caption) {
     return box;
 }
 
+// Waits for the box; fails naming the box that is open instead, if any.
+int AwaitBoxOrFail(const char* text, const char* caption, HWND* box) {
+    *box = AwaitMessageBox(text, caption);
+    if (*box) return 0;
+    HWND other = FindMessageBox(0, 0);
+    char shown[DRIVER_MESSAGE_CAPACITY] = "none";
+    if (other) ReadWindowText(other, shown, sizeof shown, Driver.timeoutMs);
+    return Fail("no message box \"%s\" (a box captioned \"%s\" is open)", text, shown);
+}
+
 int Answer(const ScriptLine* line) {
     const int withCaption = line->count >= 4;
     const char* text = Arg(line, 1);
     const char* caption = withCaption ? Arg(line, 2) : 0;
     const char* buttonName = Arg(line, withCaption ? 3 : 2);
-    HWND box = AwaitMessageBox(text, caption);
-    if (!box) {
-        HWND other = FindMessageBox(0, 0);
-        char shown[DRIVER_MESSAGE_CAPACITY] = "none";
-        if (other) ReadWindowText(other, shown, sizeof shown, Driver.timeoutMs);
-        return Fail("no message box \"%s\" (a box captioned \"%s\" is open)", text, shown);
-    }
+    HWND box;
+    if (AwaitBoxOrFail(text, caption, &box)) return 1;
     SettleProgram(box); // a box that just appeared may not take clicks yet
     HWND button = FindBoxButton(box, buttonName);
     if (!button) return Fail("the message box has no button %s", buttonName);
@@ -356,6 +362,11 @@ int Answer(const ScriptLine* line) {
     while (IsWindow(box) && static_cast<int>(Now() - start) < Driver.timeoutMs)
         Sleep(kPollMs);
     return IsWindow(box) ? Fail("the message box stayed open") : 0;
+}
+
+int ExpectBox(const ScriptLine* line) {
+    HWND box;
+    return AwaitBoxOrFail(Arg(line, 1), line->count >= 3 ? Arg(line, 2) : 0, &box);
 }
 
 int NoBox(const ScriptLine* line) {
@@ -503,6 +514,7 @@ const Command kCommands[] = {
     {"reg-expect", 4, RegistryExpect},
     {"reg-expect-missing", 2, RegistryExpectMissing},
     {"cursor", 2, ExpectCursor},
+    {"box", 2, ExpectBox},
 };
 
 } // namespace
