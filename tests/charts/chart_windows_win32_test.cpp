@@ -206,7 +206,7 @@ TEST_F(BrightnessChart, CurvesPassThroughTheirPoints) {
         EXPECT_TRUE(OnCurve(i, expected[i], kWhite) || i == 6) << i;
     for (int i = 1; i <= 7; ++i) // point 8 lies on the chart's right edge, just outside
         EXPECT_TRUE(OnCurve(i, measured[i], 0xFF0000)) << i; // red drawn last
-    EXPECT_EQ(kBlack, At(M + 200, M + 10));                    // the chart's fill
+    EXPECT_EQ(kBlack, At(M + 200, M + 10));                  // the chart's fill
     // The white curve's last point lies 15 pixels above the chart: it leaves
     // through the top edge between points 7 and 8.
     int leavesAt = 0;

@@ -168,7 +168,8 @@ int ExpectCursor(const ScriptLine* line) {
     while ((showing = CursorShowing()) != shown && static_cast<int>(Now() - start) < timeoutMs)
         Sleep(kPollMs);
     if (showing == shown) return 0;
-    if (showing < 0) return Fail("GetCursorInfo failed (error %d)", static_cast<int>(GetLastError()));
+    if (showing < 0)
+        return Fail("GetCursorInfo failed (error %d)", static_cast<int>(GetLastError()));
     return Fail("the cursor is %s", showing ? "shown" : "hidden");
 }
 

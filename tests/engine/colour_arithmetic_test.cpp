@@ -67,9 +67,9 @@ TEST(StoreWhiteAndPrimaries, ReadingWithoutChromaticityChangesNothing) {
         int slot;
         YxyReading reading;
     } cases[] = {
-        {0, {50, 0.3, 0, 0.7}},       {0, {50, 0.3, -0.1, 0.8}},  {0, {50, 0.3, NAN, 0.4}},
-        {0, {50, 0, 0, 0}},           {0, {50, 0.3, 1e-320, 0.7}}, {1, {50, 0.64, 0.33, NAN}},
-        {2, {50, 0, 0, 0}},           {3, {50, INFINITY, 0.06, 0.79}},
+        {0, {50, 0.3, 0, 0.7}}, {0, {50, 0.3, -0.1, 0.8}},       {0, {50, 0.3, NAN, 0.4}},
+        {0, {50, 0, 0, 0}},     {0, {50, 0.3, 1e-320, 0.7}},     {1, {50, 0.64, 0.33, NAN}},
+        {2, {50, 0, 0, 0}},     {3, {50, INFINITY, 0.06, 0.79}},
     };
     for (const auto& c : cases) {
         SetSrgbReadings();

@@ -29,8 +29,8 @@ std::string Patch(int red, int green, int blue) {
 }
 
 std::string PassText(int grey, int pass) {
-    return RUN_TEXT "White Point Correction\r\nGray " + std::to_string(grey) +
-           " of 15\r\nPass " + std::to_string(pass) + "...";
+    return RUN_TEXT "White Point Correction\r\nGray " + std::to_string(grey) + " of 15\r\nPass " +
+           std::to_string(pass) + "...";
 }
 
 // The instructions and patches of the log, in order.
@@ -280,9 +280,9 @@ TEST_F(CalibrationRun, RunOfGreysConvergingAtTheSecondPass) {
     ASSERT_EQ(0, Run()) << HostUiLogText();
     EXPECT_EQ(97, Readings());
     const std::vector<std::string> shown = TextsAndPatches();
-    std::vector<std::string> expected = {
-        RUN_TEXT "Measuring uncorrected white point", Patch(255, 255, 255),
-        RUN_TEXT "Measuring black point", Patch(0, 0, 0)};
+    std::vector<std::string> expected = {RUN_TEXT "Measuring uncorrected white point",
+                                         Patch(255, 255, 255), RUN_TEXT "Measuring black point",
+                                         Patch(0, 0, 0)};
     int red = 0, green = 0, blue = 0;
     for (int grey = 1; grey <= 15; ++grey) {
         const int level = 17 * grey, s = kProbeStep[grey];
@@ -356,8 +356,8 @@ TEST_F(CalibrationRun, ResidualToleranceIsTheGreys) {
         double dx, dy;
         int warns;
     } cases[] = {
-        {1, 0.499, 0, 0},     {1, 0.501, 0, 1},     {1, -0.2, 0.501, 1}, {2, 0, 0.149, 0},
-        {2, 0, 0.151, 1},     {7, -0.0299, 0, 0},   {8, 0.0199, 0, 0}, {8, 0, -0.0201, 1},
+        {1, 0.499, 0, 0},        {1, 0.501, 0, 1},    {1, -0.2, 0.501, 1}, {2, 0, 0.149, 0},
+        {2, 0, 0.151, 1},        {7, -0.0299, 0, 0},  {8, 0.0199, 0, 0},   {8, 0, -0.0201, 1},
         {15, 0.0199, 0.0199, 0}, {15, -0.0201, 0, 1},
     };
     for (const auto& c : cases) {
@@ -373,9 +373,7 @@ TEST_F(CalibrationRun, ResidualToleranceIsTheGreys) {
 // The luminance of a grey left off target is the final reading's, not that of
 // the last pass: only the former changes the calibration ramp.
 TEST_F(CalibrationRun, UnconvergedGreyKeepsTheFinalLuminance) {
-    const struct {
-        double passY, finalY;
-    } cases[] = {{1.0, 2.0}, {3.0, 2.0}, {1.0, 4.0}};
+    const struct { double passY, finalY; } cases[] = {{1.0, 2.0}, {3.0, 2.0}, {1.0, 4.0}};
     GammaRamp ramps[3];
     for (int i = 0; i < 3; ++i) {
         SetUp();
