@@ -45,6 +45,8 @@ static LRESULT OnPaint(HWND window) {
 LRESULT CALLBACK BrightnessWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: return OnPaint(window);
+    // Lets PrintWindow and the tests take the picture into a context of their own.
+    case WM_PRINTCLIENT: DrawChart(reinterpret_cast<HDC>(wParam)); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -7,8 +7,9 @@
 
 #include "engine/colour_arithmetic.h"
 
-// Far beyond any chart, well inside what an int and a drawing call take.
-static const double heightLimit = 1000000.0;
+// Far beyond any chart, and well inside the 16-bit coordinates that Windows
+// 98's GDI takes once the chart's place is added.
+static const double heightLimit = BRIGHTNESS_HEIGHT_LIMIT;
 
 static int HeightToPixels(double height) {
     if (height > heightLimit) height = heightLimit;

@@ -63,9 +63,7 @@ static void DrawCentreMarks(HDC context) {
     DeleteObject(pen);
 }
 
-static LRESULT OnPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC context = BeginPaint(window, &paint);
+static void PaintGauges(HDC context) {
     HRGN clip = CreateRectRgn(margin, margin, margin + BAR_WIDTH, BarTop(GAUGE_COUNT) - margin);
     SelectClipRgn(context, clip);
     FillBars(context);
@@ -73,6 +71,12 @@ static LRESULT OnPaint(HWND window) {
     DrawCentreMarks(context);
     SelectClipRgn(context, 0);
     DeleteObject(clip);
+}
+
+static LRESULT OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC context = BeginPaint(window, &paint);
+    PaintGauges(context);
     EndPaint(window, &paint);
     return 0;
 }
@@ -84,6 +88,8 @@ LRESULT CALLBACK GaugeWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case APPMSG_GAUGE_GREEN: return OnGaugeValue(window, 1, wParam, lParam);
     case APPMSG_GAUGE_BLUE: return OnGaugeValue(window, 2, wParam, lParam);
     case WM_PAINT: return OnPaint(window);
+    // Lets PrintWindow and the tests take the picture into a context of their own.
+    case WM_PRINTCLIENT: PaintGauges(reinterpret_cast<HDC>(wParam)); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -4,13 +4,14 @@
 
 #include "engine/adapter_ramp.h"
 #include "engine/calibration_record.h"
+#include "engine/measurement_errors.h"
 #include "meter/colorimeter.h"
 #include "text/text_format.h"
 #include "wizard/calibration_settings.h"
 #include "wizard/page_controller.h"
 #include "wizard/ui_operations.h"
 
-enum { SHADOW_GREY_COUNT = 9, SHADOW_GREY_STEP = 8, MESSAGE_SIZE = 640 };
+enum { SHADOW_GREY_COUNT = 9, SHADOW_GREY_STEP = 8 };
 
 // Shows patch (grey, grey, grey) and stores its luminance in entry.
 static int MeasureGrey(int grey, int entry) {
@@ -22,9 +23,9 @@ static int MeasureGrey(int grey, int entry) {
 }
 
 static int MeasureBrightnessPatches() {
-    char text[MESSAGE_SIZE];
+    char text[PAGE_MESSAGE_SIZE];
     for (int k = 0; k < SHADOW_GREY_COUNT; ++k) {
-        FormatText(text, MESSAGE_SIZE,
+        FormatText(text, PAGE_MESSAGE_SIZE,
                    "Checking brightness control setting.\r\nThis will take about a minute.\r\n\r\n"
                    "Measuring shadow detail: %d of 9 ...",
                    k + 1);
@@ -37,8 +38,8 @@ static int MeasureBrightnessPatches() {
 }
 
 static void ShowBrightnessAdvice() {
-    char text[MESSAGE_SIZE];
-    FormatText(text, MESSAGE_SIZE,
+    char text[PAGE_MESSAGE_SIZE];
+    FormatText(text, PAGE_MESSAGE_SIZE,
                "Checking brightness control setting.\r\n\r\nMeasured white luminance: %2f nits"
                "\r\n\r\nIf the measured (red) curve is close to the expected (white) curve, click "
                "Next to continue.\r\n\r\nOtherwise adjust your monitor's brightness control and "

@@ -19,7 +19,7 @@
 
 #define RUN_PREFIX "Monitor Calibration\r\nThis will take several minutes.\r\n\r\n"
 
-enum { GREY_STEP = 17, MAX_PASSES = 4, MESSAGE_SIZE = 256 };
+enum { GREY_STEP = 17, MAX_PASSES = 4 };
 
 static const double ConvergenceTolerance = 0.005;
 
@@ -44,10 +44,18 @@ static int ReadAtDrives(YxyReading* reading) {
                        CalibrationRecord.driveBlue, reading);
 }
 
+// 1, after telling the user, when a white reading has no chromaticity.
+static int RefuseColourlessWhite(const YxyReading* white) {
+    if (ChromaticityIsUsable(white)) return 0;
+    ShowErrorMessage(UnusableColorsMessage);
+    return 1;
+}
+
 static int MeasureWhiteAndBlack(GreyScale* greys) {
     YxyReading* slot = &CalibrationRecord.readings[0];
     SetInstructions(RUN_PREFIX "Measuring uncorrected white point");
     if (ShowAndRead(255, 255, 255, slot) != 0) return 1;
+    const YxyReading white = *slot;
     CalibrationRecord.uncorrectedWhiteX = slot->x;
     CalibrationRecord.uncorrectedWhiteY = slot->y;
     CalibrationRecord.uncorrectedWhiteLuminance = slot->Y;
@@ -55,12 +63,13 @@ static int MeasureWhiteAndBlack(GreyScale* greys) {
     if (ShowAndRead(0, 0, 0, slot) != 0) return 1;
     greys->red[0] = greys->green[0] = greys->blue[0] = 0;
     greys->luminance[0] = slot->Y;
-    // Minutes of correcting would be wasted on a screen the calibrator cannot see.
+    // Minutes of correcting would be wasted on a screen the calibrator cannot
+    // see, or whose white has no colour to correct towards.
     if (!(CalibrationRecord.uncorrectedWhiteLuminance > slot->Y)) {
         ShowErrorMessage(DarkWhiteMessage);
         return 1;
     }
-    return 0;
+    return RefuseColourlessWhite(&white);
 }
 
 // Probes the three channels lowered by the grey's step, then corrects.
@@ -68,7 +77,7 @@ static int CorrectionPass(int level, double dx, double dy) {
     YxyReading* r = CalibrationRecord.readings;
     int drives[3] = {CalibrationRecord.driveRed, CalibrationRecord.driveGreen,
                      CalibrationRecord.driveBlue};
-    int step = level / 6;
+    int step = ProbeStep(level);
     if (ShowAndRead(drives[0] - step, drives[1], drives[2], &r[1]) != 0 ||
         ShowAndRead(drives[0], drives[1] - step, drives[2], &r[2]) != 0 ||
         ShowAndRead(drives[0], drives[1], drives[2] - step, &r[3]) != 0)
@@ -87,14 +96,14 @@ static int CorrectionPass(int level, double dx, double dy) {
 static int CheckResidual(int grey, double dx, double dy) {
     double tolerance = ResidualTolerance[grey - 1];
     if (std::fabs(dx) <= tolerance && std::fabs(dy) <= tolerance) return 0;
-    char text[MESSAGE_SIZE];
-    FormatText(text, MESSAGE_SIZE, "Residual white point correction errors: %3f, %3f", dx, dy);
+    char text[PAGE_MESSAGE_SIZE];
+    FormatText(text, PAGE_MESSAGE_SIZE, "Residual white point correction errors: %3f, %3f", dx, dy);
     return AskWarning(text);
 }
 
 static void ShowCorrectionStep(int grey, int pass) {
-    char text[MESSAGE_SIZE];
-    FormatText(text, MESSAGE_SIZE,
+    char text[PAGE_MESSAGE_SIZE];
+    FormatText(text, PAGE_MESSAGE_SIZE,
                RUN_PREFIX "White Point Correction\r\nGray %d of 15\r\nPass %d...", grey, pass);
     SetInstructions(text);
 }
@@ -170,23 +179,28 @@ static int LoadCorrection(GreyScale* greys) {
     return 0;
 }
 
+// The luminances are normalised and stored only once all 16 greys are read,
+// so a verification given up part-way keeps the previous run's figures.
 static int VerifyGreys() {
-    char text[MESSAGE_SIZE];
+    char text[PAGE_MESSAGE_SIZE];
     YxyReading* readings = CalibrationRecord.verifyReadings;
-    double* luminances = CalibrationRecord.verifyLuminance;
+    double luminances[VERIFY_GREY_COUNT];
     for (int k = 0; k < VERIFY_GREY_COUNT; ++k) {
-        FormatText(text, MESSAGE_SIZE, RUN_PREFIX "Verifying Grays - %d of 16...", k + 1);
+        FormatText(text, PAGE_MESSAGE_SIZE, RUN_PREFIX "Verifying Grays - %d of 16...", k + 1);
         SetInstructions(text);
         int grey = GREY_STEP * k;
         if (ShowAndRead(grey, grey, grey, &readings[k]) != 0) return 1;
         luminances[k] = readings[k].Y;
     }
-    CalibrationRecord.correctedWhiteX = readings[VERIFY_GREY_COUNT - 1].x;
-    CalibrationRecord.correctedWhiteY = readings[VERIFY_GREY_COUNT - 1].y;
+    const YxyReading* white = &readings[VERIFY_GREY_COUNT - 1];
+    if (RefuseColourlessWhite(white) != 0) return 1;
+    CalibrationRecord.correctedWhiteX = white->x;
+    CalibrationRecord.correctedWhiteY = white->y;
     if (NormaliseLuminances(luminances) != 0) return 1;
     for (int k = 0; k < VERIFY_GREY_COUNT; ++k)
-        readings[k].Y = luminances[k];
-    CalibrationRecord.correctedGamma = EstimateGamma(luminances, VERIFY_GREY_COUNT);
+        CalibrationRecord.verifyLuminance[k] = readings[k].Y = luminances[k];
+    CalibrationRecord.correctedGamma =
+        EstimateGamma(CalibrationRecord.verifyLuminance, VERIFY_GREY_COUNT);
     return 0;
 }
 

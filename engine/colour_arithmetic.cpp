@@ -1,6 +1,7 @@
-// Rounding and the record's colour conversions. Readings reach the engine
-// already checked by the colorimeter connection; the guards here keep a
-// degenerate measurement from turning into divisions by zero in the record.
+// Rounding and the record's colour conversions. The colorimeter connection
+// passes on every reading with a usable luminance; the guards here keep a
+// reading without a chromaticity, or a degenerate set of them, from turning
+// into divisions by zero in the record.
 #include "engine/colour_arithmetic.h"
 
 #include "engine/calibration_record.h"
@@ -18,6 +19,12 @@ int Max3(int a, int b, int c) {
     return largest > c ? largest : c;
 }
 
+int ChromaticityIsUsable(const YxyReading* reading) {
+    const int finite =
+        std::isfinite(reading->x) && std::isfinite(reading->y) && std::isfinite(reading->z);
+    return finite && reading->y > 0;
+}
+
 void TargetWhiteChromaticity() {
     const double* white = CalibrationRecord.targetWhiteXYZ;
     double sum = white[0] + white[1] + white[2];
@@ -33,10 +40,14 @@ static void CopyChromaticity(const YxyReading* reading, double* chromaticity) {
 
 int StoreWhiteAndPrimaries() {
     const YxyReading* readings = CalibrationRecord.readings;
-    if (!(readings[0].y > 0) || !std::isfinite(readings[0].x / readings[0].y)) return 1;
-    CalibrationRecord.whiteXYZ[0] = readings[0].x / readings[0].y;
+    for (int k = 0; k < 4; ++k)
+        if (!ChromaticityIsUsable(&readings[k])) return 1;
+    // A y barely above 0 would still overflow the relative white.
+    const double whiteX = readings[0].x / readings[0].y, whiteZ = readings[0].z / readings[0].y;
+    if (!std::isfinite(whiteX) || !std::isfinite(whiteZ)) return 1;
+    CalibrationRecord.whiteXYZ[0] = whiteX;
     CalibrationRecord.whiteXYZ[1] = 1.0;
-    CalibrationRecord.whiteXYZ[2] = readings[0].z / readings[0].y;
+    CalibrationRecord.whiteXYZ[2] = whiteZ;
     CopyChromaticity(&readings[1], CalibrationRecord.redChromaticity);
     CopyChromaticity(&readings[2], CalibrationRecord.greenChromaticity);
     CopyChromaticity(&readings[3], CalibrationRecord.blueChromaticity);

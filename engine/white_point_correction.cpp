@@ -22,13 +22,18 @@ static double Clamp(double value, double limit) {
     return value < -limit ? -limit : value > limit ? limit : value;
 }
 
+int ProbeStep(int level) {
+    return level / 6;
+}
+
 int ApplyWhitePointCorrection(const YxyReading* readings, double dx, double dy, int level,
                               int drives[3]) {
-    int step = level / 6;
+    int step = ProbeStep(level);
     int limit = step / 2;
     double system[9];
     double change[3] = {dx, dy, 0};
-    if (step < 1) return 1;
+    for (int k = 0; k < 4; ++k)
+        if (!ChromaticityIsUsable(&readings[k])) return 1;
     BuildProbeSystem(readings, step, system);
     if (SolveLinearSystem(system, 3, change) != 0) return 1;
     for (int k = 0; k < 3; ++k)
@@ -36,10 +41,9 @@ int ApplyWhitePointCorrection(const YxyReading* readings, double dx, double dy, 
     int moved[3];
     for (int k = 0; k < 3; ++k)
         moved[k] = drives[k] + RoundToInt(Clamp(change[k], limit));
-    // A pass moves a channel by at most level / 12, so the largest level
-    // stays well above zero whenever the drives started near the grey.
+    // A pass moves a channel by at most the step limit, level / 12, and the
+    // largest drive starts at the level: the divisor stays well above zero.
     int largest = Max3(moved[0], moved[1], moved[2]);
-    if (largest <= 0) return 1;
     for (int k = 0; k < 3; ++k)
         drives[k] = moved[k] * level / largest;
     return 0;

@@ -14,7 +14,7 @@
 #include "wizard/page_controller.h"
 #include "wizard/ui_operations.h"
 
-enum { ESTIMATE_COLOR_COUNT = 4, MESSAGE_SIZE = 640 };
+enum { ESTIMATE_COLOR_COUNT = 4 };
 
 // The patches measured, into reading slots 0 to 3.
 static const int EstimateColors[ESTIMATE_COLOR_COUNT][3] = {
@@ -23,9 +23,9 @@ static const int EstimateColors[ESTIMATE_COLOR_COUNT][3] = {
 static const char* const WhitePointNames[WHITE_POINT_COUNT] = {"D65", "D50", "D75"};
 
 static int MeasureEstimateColors() {
-    char text[MESSAGE_SIZE];
+    char text[PAGE_MESSAGE_SIZE];
     for (int c = 0; c < ESTIMATE_COLOR_COUNT; ++c) {
-        FormatText(text, MESSAGE_SIZE,
+        FormatText(text, PAGE_MESSAGE_SIZE,
                    "Estimating White Point\r\nThis will take less than a minute.\r\n\r\n"
                    "Measuring color %d of 4...",
                    c + 1);
@@ -39,8 +39,8 @@ static int MeasureEstimateColors() {
 static void ShowWhitePointAdvice() {
     int index = CalibrationSettings.whitePointIndex;
     if (index < 0 || index >= WHITE_POINT_COUNT) index = WHITE_POINT_D65;
-    char text[MESSAGE_SIZE];
-    FormatText(text, MESSAGE_SIZE,
+    char text[PAGE_MESSAGE_SIZE];
+    FormatText(text, PAGE_MESSAGE_SIZE,
                "Checking color control settings.\r\n\r\nTarget %s white point: x = %3f, y = %3f"
                "\r\nMeasured white point: x = %3f, y = %3f\r\n\r\nIf the measured white point "
                "coordinates are within plus or minus 0.010 to 0.020 of the target white point "
@@ -80,8 +80,15 @@ int RunColorControlsPage() {
     HideGaugeWindow();
     DisableTryAgain();
     BeginMeasuring();
-    if (MeasureEstimateColors() != 0 || ShowWhitePointEstimate() != 0) {
+    if (MeasureEstimateColors() != 0) {
         EndMeasuring();
+        return 1;
+    }
+    if (ShowWhitePointEstimate() != 0) {
+        // The message asks the user to try again; on this page that is the
+        // Try Again button (a page reached by Next falls back anyway).
+        EndMeasuring();
+        EnableTryAgain();
         return 1;
     }
     EndMeasuring();

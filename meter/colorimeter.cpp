@@ -1,7 +1,8 @@
 // The colorimeter connection over the toolkit's six calls. Every failing
-// call is offered again through a retry box; a reading the toolkit calls a
-// success but that cannot be a measurement of light counts as failed, so it
-// never reaches the colour arithmetic.
+// call is offered again through a retry box. A reading the toolkit calls a
+// success counts as failed only when no caller could use it: its luminance
+// is not a measurement of light. Chromaticity is left to the callers that
+// use it, since a toolkit may well give black a luminance but no colour.
 #include "meter/colorimeter.h"
 
 #include "meter/sipcal.h"
@@ -26,20 +27,10 @@ const char kSelectText[] =
 const char kDarkCurrentText[] = "Cannot read dark current. Click OK to retry or Cancel to exit";
 const char kReadingText[] = "Error reading monitor data. Click OK to retry or Cancel to exit";
 
-// The box appears over a visible cursor; a cursor hidden for measuring is
-// hidden again afterwards. 1 when the user chose Cancel.
-int AskRetryWithCursor(const char* text) {
-    const int wasHidden = !cursorShown;
-    ShowMouseCursor();
-    const int cancel = AskRetry(text);
-    if (wasHidden) HideMouseCursor();
-    return cancel;
-}
-
 // Repeats call(argument) until it returns 0 or the user gives up (1).
 int RetryUntilDone(int (*call)(void*), void* argument, const char* text) {
     while (call(argument) != 0) {
-        if (AskRetryWithCursor(text)) return 1;
+        if (AskRetry(text)) return 1;
     }
     return 0;
 }
@@ -72,9 +63,7 @@ int CallReading(void* reading) {
 } // namespace
 
 int ReadingIsUsable(const YxyReading* reading) {
-    const int finite = std::isfinite(reading->Y) && std::isfinite(reading->x) &&
-                       std::isfinite(reading->y) && std::isfinite(reading->z);
-    return finite && reading->y > 0 && reading->Y >= kLowestUsableLuminance;
+    return std::isfinite(reading->Y) && reading->Y >= kLowestUsableLuminance;
 }
 
 int OpenColorimeter(int crtFlag) {

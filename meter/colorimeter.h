@@ -25,6 +25,6 @@ int ReadYxy(YxyReading* reading);
 // Closes the connection if open. 1 when the toolkit reported a failure.
 int CloseColorimeter();
 
-// 1 when the arithmetic can use the reading: all four numbers finite,
-// chromaticity y above 0, and Y no further below 0 than noise at black goes.
+// 1 when some caller can use the reading: Y finite and no further below 0
+// than noise at black goes. x, y and z are not looked at.
 int ReadingIsUsable(const YxyReading* reading);

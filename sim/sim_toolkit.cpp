@@ -84,15 +84,24 @@ void SpoilReading(int kind, YxyReading* reading) {
     }
 }
 
+// Some instruments give black a luminance but no chromaticity.
+void TakeColourOutOfBlack(YxyReading* reading) {
+    int red, green, blue;
+    if (ProbeTargetColor(&red, &green, &blue) || red || green || blue) return;
+    reading->x = reading->y = reading->z = 0;
+}
+
 } // namespace
 
 struct SimFailures SimFailures;
+void (*SimReadingHook)(int number, YxyReading* reading);
 struct SimToolkitState SimToolkitState = {0, -1, 0, 0, 0, 0, 0, 0, 0};
 struct MonitorModel VirtualMonitor = DefaultMonitor();
 char virtualMonitorProblems[MONITOR_PROBLEMS_SIZE];
 
 void ResetSimToolkit() {
     SimFailures = {};
+    SimReadingHook = nullptr;
     SimToolkitState = {};
     SimToolkitState.calibration = -1;
     SeedNoise(&noise, VirtualMonitor.seed);
@@ -165,6 +174,8 @@ SIPCAL_API int SIPCAL_CALL sipAutoMeasureYxy(int mode, YxyReading* reading) {
                  reading);
     if (InRun(number, SimFailures.badReadingFrom, SimFailures.badReadingCount))
         SpoilReading(SimFailures.badReadingKind, reading);
+    if (SimFailures.colourlessBlack) TakeColourOutOfBlack(reading);
+    if (SimReadingHook) SimReadingHook(number, reading);
     return 0;
 }
 

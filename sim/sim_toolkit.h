@@ -4,6 +4,7 @@
 // toolkit calls LoadVirtualMonitorFile once and then only takes calls.
 #pragma once
 
+#include "meter/yxy_reading.h"
 #include "sim/monitor_model.h"
 
 // Ways a reading that the toolkit reports as taken can still be unusable.
@@ -28,6 +29,7 @@ struct SimFailures {
     int badReadingKind;    // SIM_BAD_...
     int failingClose;      // the close call reports a failure
     int unterminatedTexts; // firmware and revision fill 256 bytes, no zero
+    int colourlessBlack;   // readings of the patch (0, 0, 0) give x = y = z = 0
 };
 
 // What the toolkit was asked and where it stands.
@@ -41,14 +43,17 @@ struct SimToolkitState {
 enum { MONITOR_PROBLEMS_SIZE = 1024 };
 
 extern struct SimFailures SimFailures;
+// Called, when set, with every reading the toolkit is about to report as
+// taken and its number, so that a test can put any reading in its place.
+extern void (*SimReadingHook)(int number, struct YxyReading* reading);
 extern struct SimToolkitState SimToolkitState;
 // The monitor the toolkit measures (the defaults until one is chosen).
 extern struct MonitorModel VirtualMonitor;
 // What LoadVirtualMonitorFile found wrong, one problem a line.
 extern char virtualMonitorProblems[MONITOR_PROBLEMS_SIZE];
 
-// Closed, nothing selected, no failures, counters 0, the noise sequence
-// restarted from VirtualMonitor.seed. The monitor stays as chosen.
+// Closed, nothing selected, no failures, no hook, counters 0, the noise
+// sequence restarted from VirtualMonitor.seed. The monitor stays as chosen.
 void ResetSimToolkit();
 // The default monitor, ResetSimToolkit, and a black patch on a linear ramp:
 // the start of every test that measures.

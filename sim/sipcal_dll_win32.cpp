@@ -8,6 +8,7 @@
 //   reading_from, reading_count         readings (numbered from 1) that fail
 //   bad_from, bad_count, bad_kind       readings reported taken but unusable
 //   close                               1: closing reports a failure
+//   colourless_black                    1: black reads x = y = z = 0
 // SIPCAL_TALLY names a file that receives, when the program ends, how many
 // calls of each kind the toolkit took, one "name count" a line, so that a
 // run can report how many readings a calibration needed.
@@ -39,6 +40,7 @@ const FailureSetting kFailureSettings[] = {
     {"bad_count", &SimFailures.badReadingCount},
     {"bad_kind", &SimFailures.badReadingKind},
     {"close", &SimFailures.failingClose},
+    {"colourless_black", &SimFailures.colourlessBlack},
 };
 
 void ChooseMonitor(HMODULE dll) {

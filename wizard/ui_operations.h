@@ -29,9 +29,12 @@ void ShowMouseCursor();
 // "Error" box with OK; the cursor is shown while it is open.
 void ShowErrorMessage(const char* text);
 // "Warning" box with OK and Cancel; 1 when the user chose Cancel, else 0.
+// A cursor hidden for measuring is shown while any of these boxes is open and
+// hidden again after it.
 int AskWarning(const char* text);
 // "Error" box with OK and Cancel used by the colorimeter's retries; 1 when
-// the user chose Cancel (give up), 0 for OK (retry).
+// the user chose Cancel (give up), 0 for OK (retry). Like the other two
+// boxes it is shown over a visible cursor.
 int AskRetry(const char* text);
 void Beep();
 // Enables Prev (from page 2 on) and Next, hides the setup form, the save
@@ -42,7 +45,7 @@ void ShowSetupForm();
 // colorimeter's texts appear while a page is still busy.
 void RepaintInstructionsPanel();
 
-// Whether the wizard has the mouse cursor hidden (1 shown, 0 hidden). Defined,
-// initially 1, beside HideMouseCursor and ShowMouseCursor in each build's
-// implementation of these operations.
+// Whether the wizard has the mouse cursor hidden (1 shown, 0 hidden),
+// initially 1. HideMouseCursor and ShowMouseCursor move the system's cursor
+// only when it changes, so repeated calls hide or show it once.
 extern int cursorShown;

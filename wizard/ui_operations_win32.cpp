@@ -3,11 +3,10 @@
 #include "wizard/ui_operations.h"
 
 #include "wizard/app_messages.h"
+#include "wizard/box_platform.h"
 #include "wizard/main_window_win32.h"
 #include "wizard/page_controller.h"
 #include "wizard/wizard_controls_win32.h"
-
-int cursorShown = 1;
 
 void SetPageTitle(const char* text) {
     SetWindowTextA(WizardControls.pageTitle, text);
@@ -105,38 +104,14 @@ void EndMeasuring() {
     EnableNavigation(TRUE);
 }
 
-void HideMouseCursor() {
-    if (cursorShown != 1) return;
-    ShowCursor(FALSE);
-    cursorShown = 0;
+void ShowSystemCursor(int show) {
+    ShowCursor(show ? TRUE : FALSE);
 }
 
-void ShowMouseCursor() {
-    if (cursorShown != 0) return;
-    ShowCursor(TRUE);
-    cursorShown = 1;
-}
-
-// A modal box owned by the main window; a cursor hidden for measuring is
-// shown while the box is open and hidden again afterwards.
-static int ShowBox(const char* text, const char* caption, UINT buttons) {
-    const int wasHidden = cursorShown == 0;
-    ShowMouseCursor();
-    const int answer = MessageBoxA(mainWindow, text, caption, buttons);
-    if (wasHidden) HideMouseCursor();
-    return answer;
-}
-
-void ShowErrorMessage(const char* text) {
-    ShowBox(text, "Error", MB_OK);
-}
-
-int AskWarning(const char* text) {
-    return ShowBox(text, "Warning", MB_OKCANCEL) == IDCANCEL ? 1 : 0;
-}
-
-int AskRetry(const char* text) {
-    return ShowBox(text, "Error", MB_OKCANCEL) == IDCANCEL ? 1 : 0;
+int ShowModalBox(int kind, const char* text) {
+    const char* caption = kind == BOX_WARNING ? "Warning" : "Error";
+    const UINT buttons = kind == BOX_ERROR ? MB_OK : MB_OKCANCEL;
+    return MessageBoxA(mainWindow, text, caption, buttons) == IDCANCEL ? 1 : 0;
 }
 
 void Beep() {

@@ -46,12 +46,22 @@ TEST(MeasuredBrightnessHeights, NoCurveWithoutARange) {
     EXPECT_EQ(7, heights[0]);
 }
 
+// The chart's points, M + 128 - height with M well under 1000, stay within
+// the 16-bit coordinates of Windows 98's GDI (+-30000 with room to spare).
 TEST(MeasuredBrightnessHeights, HugeHeightsAreHeldFarOutsideTheChart) {
-    double luminances[BRIGHTNESS_READINGS] = {0, 1, -1, 0, 0, 0, 0, 0, 0, 1e-300};
+    double luminances[BRIGHTNESS_READINGS] = {0, 1, -1, 0.5, -0.5, 1e-3, 0, 0, 0, 1e-300};
     int heights[BRIGHTNESS_CURVE_POINTS] = {};
     ASSERT_EQ(0, MeasuredBrightnessHeights(luminances, heights));
-    EXPECT_EQ(1000000, heights[1]);
-    EXPECT_EQ(-1000000, heights[2]);
+    EXPECT_EQ(16384, heights[1]);
+    EXPECT_EQ(-16384, heights[2]);
+    EXPECT_EQ(16384, heights[3]);
+    EXPECT_EQ(-16384, heights[4]);
+    for (int height : heights) {
+        EXPECT_LE(1000 + 128 - height, 30000);
+        EXPECT_GE(1000 + 128 - height, -30000);
+    }
+    ExpectedBrightnessHeights(-5, heights); // not a gamma the form offers
+    EXPECT_EQ(16384, heights[1]);
 }
 
 TEST(ClampGaugeValue, HeldWithin127) {

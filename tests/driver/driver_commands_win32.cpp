@@ -16,6 +16,7 @@
 //   key CHORD...                  real keys: Enter Esc Tab Shift+Tab Alt+F4
 //   answer TEXT [CAPTION] BUTTON  press a button of the program's message box
 //   no-box SECONDS                no message box appears meanwhile
+//   box TEXT [CAPTION]            the program's message box is open (left open)
 //   close                         the scope window's close command
 //   exit-code CODE [SECONDS]      the program ends with CODE
 //   kill                          end the program now
@@ -32,6 +33,8 @@
 //                                 program, to act while a page measures)
 //   reg-set KEY VALUE sz|dword DATA, reg-delete KEY [VALUE],
 //   reg-expect KEY VALUE DATA, reg-expect-missing KEY [VALUE]   (under HKCU)
+//   cursor shown|hidden [SECONDS] the mouse cursor, as GetCursorInfo reports
+//                                 it for the program in the foreground
 #include "tests/driver/driver_commands_win32.h"
 
 #include <cstdio>
@@ -145,6 +148,29 @@ int Expect(const ScriptLine* line) {
             return Fail("%s is not %s%s", line->words[1], state, window ? "" : " (not found)");
         Sleep(kPollMs);
     }
+}
+
+// 1 when the system shows the mouse cursor, 0 when hidden, -1 unknown.
+int CursorShowing() {
+    CURSORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return -1;
+    return (info.flags & CURSOR_SHOWING) != 0;
+}
+
+int ExpectCursor(const ScriptLine* line) {
+    const char* state = Arg(line, 1);
+    const int shown = !lstrcmpA(state, "shown");
+    if (!shown && lstrcmpA(state, "hidden")) return Fail("unknown cursor state %s", state);
+    const int timeoutMs = TimeoutArg(line, 2);
+    const DWORD start = Now();
+    int showing;
+    while ((showing = CursorShowing()) != shown && static_cast<int>(Now() - start) < timeoutMs)
+        Sleep(kPollMs);
+    if (showing == shown) return 0;
+    if (showing < 0)
+        return Fail("GetCursorInfo failed (error %d)", static_cast<int>(GetLastError()));
+    return Fail("the cursor is %s", showing ? "shown" : "hidden");
 }
 
 // Polls the window's text until it equals (or contains) the expected text.
@@ -312,18 +338,23 @@ HWND AwaitMessageBox(const char* text, const char* caption) {
     return box;
 }
 
+// Waits for the box; fails naming the box that is open instead, if any.
+int AwaitBoxOrFail(const char* text, const char* caption, HWND* box) {
+    *box = AwaitMessageBox(text, caption);
+    if (*box) return 0;
+    HWND other = FindMessageBox(0, 0);
+    char shown[DRIVER_MESSAGE_CAPACITY] = "none";
+    if (other) ReadWindowText(other, shown, sizeof shown, Driver.timeoutMs);
+    return Fail("no message box \"%s\" (a box captioned \"%s\" is open)", text, shown);
+}
+
 int Answer(const ScriptLine* line) {
     const int withCaption = line->count >= 4;
     const char* text = Arg(line, 1);
     const char* caption = withCaption ? Arg(line, 2) : 0;
     const char* buttonName = Arg(line, withCaption ? 3 : 2);
-    HWND box = AwaitMessageBox(text, caption);
-    if (!box) {
-        HWND other = FindMessageBox(0, 0);
-        char shown[DRIVER_MESSAGE_CAPACITY] = "none";
-        if (other) ReadWindowText(other, shown, sizeof shown, Driver.timeoutMs);
-        return Fail("no message box \"%s\" (a box captioned \"%s\" is open)", text, shown);
-    }
+    HWND box;
+    if (AwaitBoxOrFail(text, caption, &box)) return 1;
     SettleProgram(box); // a box that just appeared may not take clicks yet
     HWND button = FindBoxButton(box, buttonName);
     if (!button) return Fail("the message box has no button %s", buttonName);
@@ -332,6 +363,11 @@ int Answer(const ScriptLine* line) {
     while (IsWindow(box) && static_cast<int>(Now() - start) < Driver.timeoutMs)
         Sleep(kPollMs);
     return IsWindow(box) ? Fail("the message box stayed open") : 0;
+}
+
+int ExpectBox(const ScriptLine* line) {
+    HWND box;
+    return AwaitBoxOrFail(Arg(line, 1), line->count >= 3 ? Arg(line, 2) : 0, &box);
 }
 
 int NoBox(const ScriptLine* line) {
@@ -478,6 +514,8 @@ const Command kCommands[] = {
     {"reg-delete", 2, RegistryDelete},
     {"reg-expect", 4, RegistryExpect},
     {"reg-expect-missing", 2, RegistryExpectMissing},
+    {"cursor", 2, ExpectCursor},
+    {"box", 2, ExpectBox},
 };
 
 } // namespace

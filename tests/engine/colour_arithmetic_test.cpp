@@ -62,15 +62,24 @@ TEST(StoreWhiteAndPrimaries, RelativeWhiteAndChromaticities) {
     EXPECT_NEAR(0.79, CalibrationRecord.blueChromaticity[2], 1e-12);
 }
 
-TEST(StoreWhiteAndPrimaries, UnusableWhiteChangesNothing) {
-    SetSrgbReadings();
-    ASSERT_EQ(0, StoreWhiteAndPrimaries());
-    for (double y : {0.0, -0.1, double(NAN)}) {
-        SetReading(0, 0.3, y);
-        SetReading(1, 0.5, 0.5);
-        EXPECT_EQ(1, StoreWhiteAndPrimaries());
+TEST(StoreWhiteAndPrimaries, ReadingWithoutChromaticityChangesNothing) {
+    const struct {
+        int slot;
+        YxyReading reading;
+    } cases[] = {
+        {0, {50, 0.3, 0, 0.7}}, {0, {50, 0.3, -0.1, 0.8}},       {0, {50, 0.3, NAN, 0.4}},
+        {0, {50, 0, 0, 0}},     {0, {50, 0.3, 1e-320, 0.7}},     {1, {50, 0.64, 0.33, NAN}},
+        {2, {50, 0, 0, 0}},     {3, {50, INFINITY, 0.06, 0.79}},
+    };
+    for (const auto& c : cases) {
+        SetSrgbReadings();
+        ASSERT_EQ(0, StoreWhiteAndPrimaries());
+        CalibrationRecord.readings[c.slot] = c.reading;
+        SetReading(c.slot == 1 ? 2 : 1, 0.5, 0.5);
+        EXPECT_EQ(1, StoreWhiteAndPrimaries()) << c.slot << " " << c.reading.y;
         EXPECT_NEAR(0.3127 / 0.3290, CalibrationRecord.whiteXYZ[0], 1e-12);
         EXPECT_EQ(0.64, CalibrationRecord.redChromaticity[0]);
+        EXPECT_EQ(0.30, CalibrationRecord.greenChromaticity[0]);
     }
 }
 

@@ -42,7 +42,8 @@ TEST(ApplyWhitePointCorrection, ProbesWithoutEffectLeaveDrivesAlone) {
     YxyReading same = {10, 0.3, 0.3, 0.4};
     YxyReading flat[4] = {same, same, same, same};
     YxyReading notNumbers[4] = {same, {10, NAN, 0.3, 0.4}, same, same};
-    for (const YxyReading* readings : {flat, notNumbers}) {
+    YxyReading colourless[4] = {{0.4, 0, 0, 0}, same, same, same};
+    for (const YxyReading* readings : {flat, notNumbers, colourless}) {
         int drives[3] = {100, 101, 102};
         EXPECT_EQ(1, ApplyWhitePointCorrection(readings, 0.01, 0.01, 102, drives));
         EXPECT_EQ(100, drives[0]);

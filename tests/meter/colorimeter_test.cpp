@@ -1,7 +1,8 @@
 // The colorimeter connection against the simulated toolkit: retry and cancel
 // paths of every operation with the exact box texts, the cursor around the
-// boxes, the open made once per run, unusable readings treated as failed,
-// and texts cut to their buffers.
+// boxes, the open made once per run, readings without a luminance treated
+// as failed and those without a chromaticity passed on, and texts cut to
+// their buffers.
 #include "meter/colorimeter.h"
 
 #include "sim/sim_toolkit.h"
@@ -149,9 +150,8 @@ TEST_F(Colorimeter, ReadingsOfThePatchOnScreen) {
     EXPECT_EQ(1 - white.x - white.y, white.z);
 }
 
-TEST_F(Colorimeter, UnusableReadingsAreRetriedLikeFailedOnes) {
-    for (int kind :
-         {SIM_BAD_NOT_A_NUMBER, SIM_BAD_INFINITE, SIM_BAD_ZERO_Y, SIM_BAD_NEGATIVE_LUMINANCE}) {
+TEST_F(Colorimeter, ReadingsWithoutALuminanceAreRetriedLikeFailedOnes) {
+    for (int kind : {SIM_BAD_NOT_A_NUMBER, SIM_BAD_INFINITE, SIM_BAD_NEGATIVE_LUMINANCE}) {
         SetUp();
         Connect();
         SimFailures.badReadingFrom = 1;
@@ -167,7 +167,26 @@ TEST_F(Colorimeter, UnusableReadingsAreRetriedLikeFailedOnes) {
     }
 }
 
-TEST(ReadingIsUsable, AcceptsLightAndNoiseAtBlackOnly) {
+// Black has no colour to measure: a toolkit may report its luminance alone.
+TEST_F(Colorimeter, ReadingsWithoutAChromaticityArePassedOn) {
+    Connect();
+    SimFailures.colourlessBlack = 1;
+    SetTargetColor(0, 0, 0);
+    YxyReading black;
+    ASSERT_EQ(0, ReadYxy(&black));
+    EXPECT_EQ(0, black.x + black.y + black.z);
+    EXPECT_NEAR(0.4, black.Y, 0.1);
+    SimFailures.badReadingFrom = 2;
+    SimFailures.badReadingCount = 1;
+    SimFailures.badReadingKind = SIM_BAD_ZERO_Y;
+    SetTargetColor(255, 255, 255);
+    YxyReading white;
+    ASSERT_EQ(0, ReadYxy(&white));
+    EXPECT_EQ(0, white.y);
+    EXPECT_EQ(0, CountHostUiLog("AskRetry"));
+}
+
+TEST(ReadingIsUsable, AcceptsAnyFiniteLuminanceDownToNoiseAtBlack) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const struct {
@@ -177,16 +196,18 @@ TEST(ReadingIsUsable, AcceptsLightAndNoiseAtBlackOnly) {
         {{120, 0.3127, 0.329, 0.3583}, 1},
         {{0, 0.28, 0.29, 0.43}, 1},
         {{-0.3, 0.28, 0.29, 0.43}, 1},
+        {{-0.5, 0, 0, 0}, 1},
+        {{0.4, 0, 0, 0}, 1},
+        {{0.4, nan, nan, nan}, 1},
+        {{1, 0.3, -0.1, 0.8}, 1},
+        {{1, -inf, 0.3, 0.4}, 1},
         {{-0.6, 0.28, 0.29, 0.43}, 0},
-        {{1, 0.3, 0, 0.7}, 0},
-        {{1, 0.3, -0.1, 0.8}, 0},
         {{nan, 0.3, 0.3, 0.4}, 0},
-        {{1, 0.3, 0.3, nan}, 0},
         {{inf, 0.3, 0.3, 0.4}, 0},
-        {{1, -inf, 0.3, 0.4}, 0},
+        {{-inf, 0.3, 0.3, 0.4}, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.usable, ReadingIsUsable(&c.reading)) << c.reading.Y << " " << c.reading.y;
+        EXPECT_EQ(c.usable, ReadingIsUsable(&c.reading)) << c.reading.Y << " " << c.reading.x;
 }
 
 TEST_F(Colorimeter, UnterminatedToolkitTextsAreCut) {

@@ -2,11 +2,13 @@
 // benchmark: every call becomes a line in a log, the controls' visible and
 // enabled states are kept in HostControls, message boxes are answered from a
 // script, and the target colour goes to the virtual screen that the simulated
-// colorimeter looks at. The cursor rules are the page controller's own.
+// colorimeter looks at. The rules for the cursor and the boxes are the
+// wizard's own (message_boxes.cpp); only the system's side is recorded here.
 #include "tests/support/host_ui.h"
 
 #include "sim/virtual_screen.h"
 #include "text/text_utils.h"
+#include "wizard/box_platform.h"
 #include "wizard/ui_operations.h"
 
 #include <cstdio>
@@ -15,8 +17,6 @@
 #include <vector>
 
 struct HostControls HostControls;
-int cursorShown = 1;
-
 static std::vector<std::string> uiLog;
 static std::deque<char> boxAnswers;
 static int defaultAnswers;
@@ -102,22 +102,6 @@ static int NextBoxAnswer() {
         std::abort();
     }
     return 0;
-}
-
-static int OpenBox(const char* name, const char* text) {
-    LogCall(name, text);
-    if (HostControls.systemCursorCounter < 0) ++HostControls.boxesWithCursorHidden;
-    return NextBoxAnswer();
-}
-
-// The rule for the wizard's own boxes: a cursor hidden for measuring is shown
-// while the box is open and hidden again after it.
-static int OpenBoxWithCursor(const char* name, const char* text) {
-    const int wasHidden = !cursorShown;
-    if (wasHidden) ShowMouseCursor();
-    const int cancel = OpenBox(name, text);
-    if (wasHidden) HideMouseCursor();
-    return cancel;
 }
 
 static void MoveSystemCursor(int step) {
@@ -224,33 +208,16 @@ void EndMeasuring() {
     EnableMeasuringButtons(1);
 }
 
-void HideMouseCursor() {
-    LogCall("HideMouseCursor");
-    if (cursorShown != 1) return;
-    MoveSystemCursor(-1);
-    cursorShown = 0;
+void ShowSystemCursor(int show) {
+    LogCall(show ? "ShowMouseCursor" : "HideMouseCursor");
+    MoveSystemCursor(show ? 1 : -1);
 }
 
-void ShowMouseCursor() {
-    LogCall("ShowMouseCursor");
-    if (cursorShown != 0) return;
-    MoveSystemCursor(1);
-    cursorShown = 1;
-}
-
-void ShowErrorMessage(const char* text) {
-    OpenBoxWithCursor("ShowErrorMessage", text);
-}
-
-int AskWarning(const char* text) {
-    return OpenBoxWithCursor("AskWarning", text);
-}
-
-// The colorimeter shows and hides the cursor around its own retry boxes, so
-// this box applies no rule of its own: a box that opens over a hidden cursor
-// is counted in boxesWithCursorHidden.
-int AskRetry(const char* text) {
-    return OpenBox("AskRetry", text);
+int ShowModalBox(int kind, const char* text) {
+    static const char* const names[] = {"ShowErrorMessage", "AskWarning", "AskRetry"};
+    LogCall(names[kind], text);
+    if (HostControls.systemCursorCounter < 0) ++HostControls.boxesWithCursorHidden;
+    return NextBoxAnswer();
 }
 
 void Beep() {

@@ -5,6 +5,7 @@
 #include "engine/brightness_page.h"
 #include "engine/white_point_page.h"
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -129,6 +130,40 @@ TEST_F(MeasuringPages, ColorControlsGaugesForReferencePrimaries) {
                                        "Measured white point: x = 0.313, y = 0.329"));
         EXPECT_EQ(1, HostControls.gaugeVisible);
         EXPECT_EQ(1, HostControls.tryAgainEnabled);
+    }
+}
+
+// Colours that cannot be a monitor's are refused with a message that asks
+// the user to try again: reached by Try Again the page keeps that button
+// enabled, reached by Next the wizard falls back to the attach page.
+TEST_F(MeasuringPages, ColorControlsRefuseUnusableColours) {
+    const struct {
+        const char* text;
+        double x, y;
+    } cases[] = {
+        {"Measuring color 1 of 4...", 0, 0},       // white without chromaticity
+        {"Measuring color 3 of 4...", 0.64, 0.33}, // green read as red
+        {"Measuring color 4 of 4...", NAN, NAN},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        currentPage = PAGE_COLOR_CONTROLS;
+        ASSERT_EQ(0, RunCurrentPage());
+        ScriptChromaticity(c.text, c.x, c.y);
+        HostControls.gaugeRed = -1;
+        ClearHostUiLog();
+        EXPECT_EQ(1, RunCurrentPage()) << c.text; // Try Again
+        EXPECT_EQ(1, CountHostUiLog("ShowErrorMessage The measured colors cannot be those"));
+        EXPECT_EQ(PAGE_COLOR_CONTROLS, currentPage);
+        EXPECT_EQ(1, HostControls.tryAgainEnabled) << c.text;
+        EXPECT_EQ(1, HostControls.nextEnabled);
+        EXPECT_EQ(0, HostControls.gaugeVisible);
+        EXPECT_EQ(-1, HostControls.gaugeRed);
+        EXPECT_EQ(1, cursorShown);
+        currentPage = PAGE_BRIGHTNESS;
+        EXPECT_EQ(0, AdvancePage()) << c.text;
+        EXPECT_EQ(PAGE_ATTACH_CALIBRATOR, currentPage);
+        EXPECT_EQ(0, HostControls.tryAgainEnabled);
     }
 }
 

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 struct WizardRun : ::testing::Test {
     void SetUp() override {
@@ -64,6 +65,22 @@ struct WizardRun : ::testing::Test {
         SimFailures.failingReadingCount = 1000000;
         QueueBoxAnswers("C");
     }
+
+    // Readings taken while the instructions contain text report chromaticity
+    // (x, y) in place of the monitor's; their luminance stays the monitor's.
+    static void ScriptChromaticity(const char* text, double x, double y) {
+        scriptedText = text;
+        scriptedX = x, scriptedY = y;
+        SimReadingHook = PutScriptedChromaticity;
+    }
+
+    static void PutScriptedChromaticity(int, YxyReading* reading) {
+        if (std::strstr(HostControls.instructions, scriptedText.c_str()) == nullptr) return;
+        reading->x = scriptedX, reading->y = scriptedY, reading->z = 1 - scriptedX - scriptedY;
+    }
+
+    static inline std::string scriptedText;
+    static inline double scriptedX, scriptedY;
 
     // Whether the adapter holds ramp, at the adapter's 8-bit precision.
     static bool AdapterHolds(const GammaRamp& ramp) {
