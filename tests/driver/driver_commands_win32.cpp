@@ -32,6 +32,10 @@
 //                                 program, to act while a page measures)
 //   reg-set KEY VALUE sz|dword DATA, reg-delete KEY [VALUE],
 //   reg-expect KEY VALUE DATA, reg-expect-missing KEY [VALUE]   (under HKCU)
+//   refuse-windows CLASS          programs started from now on cannot create
+//                                 windows of CLASS ("" lifts it)
+//   expect-line PATH N TEXT       line N (from 1) of the file is exactly TEXT
+//   expect-line-has PATH N PART   ... contains PART
 #include "tests/driver/driver_commands_win32.h"
 
 #include <cstdio>
@@ -478,6 +482,9 @@ const Command kCommands[] = {
     {"reg-delete", 2, RegistryDelete},
     {"reg-expect", 4, RegistryExpect},
     {"reg-expect-missing", 2, RegistryExpectMissing},
+    {"refuse-windows", 2, RefuseWindows},
+    {"expect-line", 4, ExpectLine},
+    {"expect-line-has", 4, ExpectLineHas},
 };
 
 } // namespace
