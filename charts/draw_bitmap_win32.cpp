@@ -15,11 +15,13 @@ static DWORD RasterOperationFor(int mode) {
 }
 
 void DrawBitmap(HDC context, HBITMAP bitmap, int x, int y, int mode) {
+    // A handle whose size cannot be read (none, deleted, not a bitmap) has
+    // nothing to copy.
+    BITMAP description;
+    if (GetObjectA(bitmap, sizeof description, &description) != sizeof description) return;
     HDC memory = CreateCompatibleDC(context);
     HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
     SetMapMode(memory, GetMapMode(context));
-    BITMAP description;
-    GetObjectA(bitmap, sizeof description, &description);
     POINT size = {description.bmWidth, description.bmHeight};
     DPtoLP(context, &size, 1);
     POINT origin = {0, 0};

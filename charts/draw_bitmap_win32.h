@@ -12,5 +12,5 @@ enum {
 
 // Draws bitmap with its top left corner at (x, y) of context, combining it
 // with the mode's raster operation; any other mode is taken as the raster
-// operation code itself.
+// operation code itself. A handle that is not a readable bitmap draws nothing.
 void DrawBitmap(HDC context, HBITMAP bitmap, int x, int y, int mode);

@@ -63,6 +63,14 @@ HWND CreateLoaderWindow(HINSTANCE instance) {
                            kInitialClientSize + loaderFrameHeight, NULL, NULL, instance, NULL);
 }
 
+// No window means no quit message would ever come: the program would wait,
+// unseen, until the user logs off. It ends at once, the adapter untouched.
+int EndWithoutWindow() {
+    DeleteObject(ReferenceImage);
+    DeleteObject(LoaderFont);
+    return 1;
+}
+
 int RunMessageLoop(HWND window) {
     MSG message;
     while (GetMessageA(&message, NULL, 0, 0) > 0) {
@@ -92,6 +100,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     MakeFlatRamp(&FlatRamp);
     ReferenceImage = LoadBitmapA(instance, MAKEINTRESOURCEA(IDREFERENCEIMAGE));
     loaderWindow = CreateLoaderWindow(instance);
+    if (!loaderWindow) return EndWithoutWindow();
     if (LoadRampOnWindow(loaderWindow, &CalibratedRamp) != 0)
         MessageBoxA(loaderWindow, "Cannot load color lookup tables", "Error", MB_OK);
     const int exitCode = RunMessageLoop(loaderWindow);

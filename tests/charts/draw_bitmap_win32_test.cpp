@@ -43,10 +43,11 @@ class DrawBitmapModes : public ::testing::Test {
         DeleteObject(target);
         DeleteObject(source);
     }
-    void Draw(int mode) {
+    void Draw(int mode) { Draw(mode, source); }
+    void Draw(int mode, HBITMAP bitmap) {
         HBRUSH brush = CreateSolidBrush(RGB(0xFF, 0x55, 0xAA));
         HGDIOBJ previousBrush = SelectObject(context, brush);
-        DrawBitmap(context, source, 2, 3, mode);
+        DrawBitmap(context, bitmap, 2, 3, mode);
         GdiFlush();
         SelectObject(context, previousBrush);
         DeleteObject(brush);
@@ -86,6 +87,27 @@ TEST_F(DrawBitmapModes, EachModesRasterOperation) {
         Draw(c.mode);
         EXPECT_EQ(c.expected, At(3, 4)) << "mode " << c.mode;
         EXPECT_EQ(kDestination, At(5, 4)) << "mode " << c.mode;
+    }
+}
+
+// Leaves a pattern where DrawBitmap's locals will lie, so that a size it
+// failed to read would be large rather than happen to be 0.
+__attribute__((noinline)) void LitterStack() {
+    volatile unsigned char litter[4096];
+    for (unsigned i = 0; i < sizeof litter; ++i)
+        litter[i] = 0x05;
+}
+
+TEST_F(DrawBitmapModes, AHandleWithoutASizeDrawsNothing) {
+    DWORD* unused = nullptr;
+    HBITMAP deleted = CreateSurface(kSourceWidth, kSourceHeight, kSource, &unused);
+    DeleteObject(deleted);
+    const HBITMAP handles[] = {0, deleted};
+    for (HBITMAP handle : handles) {
+        LitterStack();
+        Draw(DRAW_BITMAP_COPY, handle);
+        for (int i = 0; i < kSurfaceSize * kSurfaceSize; ++i)
+            ASSERT_EQ(kDestination, targetPixels[i] & 0x00FFFFFF) << handle << " at " << i;
     }
 }
 

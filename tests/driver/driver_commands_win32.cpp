@@ -35,6 +35,10 @@
 //   reg-expect KEY VALUE DATA, reg-expect-missing KEY [VALUE]   (under HKCU)
 //   cursor shown|hidden [SECONDS] the mouse cursor, as GetCursorInfo reports
 //                                 it for the program in the foreground
+//   refuse-windows CLASS          programs started from now on cannot create
+//                                 windows of CLASS ("" lifts it)
+//   expect-line PATH N TEXT       line N (from 1) of the file is exactly TEXT
+//   expect-line-has PATH N PART   ... contains PART
 #include "tests/driver/driver_commands_win32.h"
 
 #include <cstdio>
@@ -516,6 +520,9 @@ const Command kCommands[] = {
     {"reg-expect-missing", 2, RegistryExpectMissing},
     {"cursor", 2, ExpectCursor},
     {"box", 2, ExpectBox},
+    {"refuse-windows", 2, RefuseWindows},
+    {"expect-line", 4, ExpectLine},
+    {"expect-line-has", 4, ExpectLineHas},
 };
 
 } // namespace

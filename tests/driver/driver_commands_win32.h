@@ -25,3 +25,10 @@ int RegistrySet(const struct ScriptLine* line);
 int RegistryDelete(const struct ScriptLine* line);
 int RegistryExpect(const struct ScriptLine* line);
 int RegistryExpectMissing(const struct ScriptLine* line);
+
+// The system refuses windows of a class (driver_refuse_win32.cpp).
+int RefuseWindows(const struct ScriptLine* line);
+
+// A line of a text file (driver_files_win32.cpp).
+int ExpectLine(const struct ScriptLine* line);
+int ExpectLineHas(const struct ScriptLine* line);

@@ -122,6 +122,19 @@ Bytes SignatureAtTheEnd() {
     return bytes;
 }
 
+// mLUT data fills the file from 144 to 1680, so the table's entries 1 to 128
+// lie inside it; entry 129 is a desc whose signature fills 1680 to 1683 and
+// whose offset field (p = 1684) holds 0. Handed to the reader with a smaller
+// size, the bytes past that size make a valid empty description: a missing
+// bound shows in the result itself, not only under the sanitizers.
+Bytes DescriptionAtTheEnd() {
+    Bytes bytes = Table(130, {{"mLUT", 144}});
+    AppendLookupTable(bytes, 0, 3);
+    const char entry[12] = {'d', 'e', 's', 'c'};
+    bytes.insert(bytes.end(), entry, entry + 12);
+    return bytes;
+}
+
 std::string ReadPath(const std::string& path, GammaRamp* ramp, int* result) {
     CopyTextLimited(path.c_str(), LoaderProfilePath, LOADER_PATH_SIZE - 1);
     CopyTextLimited("(unchanged)", LoaderDescription, LOADER_DESCRIPTION_LIMIT);
@@ -190,6 +203,29 @@ TEST(ProfileReader, CraftedFiles) {
         EXPECT_EQ(c.description, description) << c.name;
         for (int k = 0; k < 768; ++k)
             ASSERT_EQ((c.first + k * c.step) & 0xFFFF, Entry(ramp, k)) << c.name;
+    }
+}
+
+TEST(ProfileReader, BoundsAtTheEndOfTheFile) {
+    const Bytes lastEntry = DescriptionAtTheEnd();
+    Bytes oneMore = WithCount(lastEntry, 131); // entry 130: zeros at 1692 to 1703
+    oneMore.resize(1704, 0);
+    const struct {
+        const char* name;
+        const Bytes& bytes;
+        uint32_t size;
+        int result;
+    } cases[] = {
+        {"desc signature cut by the end (p > size)", lastEntry, 1683, 1},
+        {"desc signature ends the file (p = size)", lastEntry, 1684, 1},
+        {"desc offset field cut by the end (p + 4 > size)", lastEntry, 1686, 1},
+        {"desc offset field in the file", lastEntry, 1688, 0},
+        {"an entry beyond the end after both tags", oneMore, 1688, 1},
+        {"the same entry in the file", oneMore, 1704, 0},
+    };
+    for (const auto& c : cases) {
+        GammaRamp ramp = {};
+        EXPECT_EQ(c.result, ReadLookupTablesFromBlock(c.bytes.data(), c.size, &ramp)) << c.name;
     }
 }
 

@@ -54,6 +54,18 @@ TEST(GetColorFolder, NamesAnExistingFolder) {
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << folder;
 }
 
+// The association names the monitor (MONITOR\...), which is what colour
+// management looks profiles up by, not the adapter it is attached to.
+TEST(FindFirstMonitor, GivesTheMonitorsIdNotTheAdapters) {
+    DISPLAY_DEVICEA adapter = {};
+    adapter.cb = sizeof adapter;
+    ASSERT_TRUE(EnumDisplayDevicesA(0, 0, &adapter, 0));
+    char deviceId[DEVICE_ID_SIZE];
+    ASSERT_EQ(0, FindFirstMonitor(deviceId, sizeof deviceId));
+    EXPECT_EQ("MONITOR\\", std::string(deviceId).substr(0, 8)) << deviceId;
+    EXPECT_STRNE(adapter.DeviceID, deviceId);
+}
+
 TEST(InstallProfile, CopiesTheProfileIntoTheColourFolder) {
     SetKnownCalibration();
     const std::string path = TestFilePath("installed.icm");
