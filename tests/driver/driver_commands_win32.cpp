@@ -19,8 +19,6 @@
 //   close                         the scope window's close command
 //   exit-code CODE [SECONDS]      the program ends with CODE
 //   kill                          end the program now
-//   set-env NAME [VALUE]          programs started later see NAME=VALUE
-//                                 (without VALUE: no NAME)
 //   ramp-set linear|gamma G|file PATH     load a ramp into the adapter
 //   ramp-expect linear|gamma G|file PATH  the adapter's ramp (8-bit levels)
 //   ramp-differs linear|gamma G|file PATH differs from it in some 8-bit level
@@ -116,12 +114,6 @@ int Start(const ScriptLine* line) {
     Driver.processId = started.dwProcessId;
     Driver.scope = 0;
     return 0;
-}
-
-int SetEnvironment(const ScriptLine* line) {
-    const char* value = line->count > 2 ? Arg(line, 2) : 0;
-    if (SetEnvironmentVariableA(Arg(line, 1), value) || !value) return 0;
-    return Fail("cannot set %s", Arg(line, 1));
 }
 
 int Window(const ScriptLine* line) {
@@ -471,7 +463,6 @@ const Command kCommands[] = {
     {"close", 1, Close},
     {"exit-code", 2, ExitCode},
     {"kill", 1, Kill},
-    {"set-env", 2, SetEnvironment},
     {"ramp-set", 2, RampSet},
     {"ramp-expect", 2, RampExpect},
     {"ramp-differs", 2, RampDiffers},
