@@ -20,6 +20,8 @@ RequestExecutionLevel admin
 
 !include MUI2.nsh
 !include FileFunc.nsh
+!include LogicLib.nsh
+!include x64.nsh
 
 !define PRODUCT "Prismoth"
 !define VERSION "1.0.0.2"
@@ -30,6 +32,13 @@ RequestExecutionLevel admin
 !define LOADER "Velloran.exe"
 !define HELP "Prismoth - Monitor.chm"
 !define MENU_FOLDER "$SMPROGRAMS\Prismoth"
+; Windows refuses gamma ramps that stray far from the identity, and some
+; calibrations do (D50 on a cool panel); 256 lets every ramp through.
+!define ICM_KEY "SOFTWARE\Microsoft\Windows NT\CurrentVersion\ICM"
+!define GAMMA_RANGE "GdiIcmGammaRange"
+!define GAMMA_RANGE_ALLOWED 256
+; Kept in the uninstall key: 1 when this installer created the value.
+!define GAMMA_RANGE_CREATED "CreatedGdiIcmGammaRange"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -90,7 +99,56 @@ Section "Programs"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+    Call AllowEveryGammaRamp
 SectionEnd
+
+; The ramp range lives in the registry view that Windows itself reads: on
+; 64-bit Windows the 64-bit one, also for the x86 installer.
+!macro UseSystemRegistryView
+    ${If} ${RunningX64}
+        SetRegView 64
+    ${EndIf}
+!macroend
+!macro UseOwnRegistryView
+!if ${ARCH} == "x64"
+    SetRegView 64
+!else
+    SetRegView 32
+!endif
+!macroend
+
+; Sets the range unless it is set already; only a value this installer
+; created is the uninstaller's to remove.
+Function AllowEveryGammaRamp
+    !insertmacro UseSystemRegistryView
+    ClearErrors
+    ReadRegDWORD $0 HKLM "${ICM_KEY}" "${GAMMA_RANGE}"
+    ${If} ${Errors}
+        WriteRegDWORD HKLM "${ICM_KEY}" "${GAMMA_RANGE}" ${GAMMA_RANGE_ALLOWED}
+        StrCpy $1 1
+    ${Else}
+        ${If} $0 <> ${GAMMA_RANGE_ALLOWED}
+            WriteRegDWORD HKLM "${ICM_KEY}" "${GAMMA_RANGE}" ${GAMMA_RANGE_ALLOWED}
+        ${EndIf}
+        StrCpy $1 0
+    ${EndIf}
+    !insertmacro UseOwnRegistryView
+    ; A reinstall over our own value still owns it.
+    ReadRegDWORD $2 HKLM "${UNINSTALL_KEY}" "${GAMMA_RANGE_CREATED}"
+    ${If} $2 == 1
+        StrCpy $1 1
+    ${EndIf}
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "${GAMMA_RANGE_CREATED}" $1
+FunctionEnd
+
+Function un.RemoveOwnGammaRange
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "${GAMMA_RANGE_CREATED}"
+    ${If} $0 == 1
+        !insertmacro UseSystemRegistryView
+        DeleteRegValue HKLM "${ICM_KEY}" "${GAMMA_RANGE}"
+        !insertmacro UseOwnRegistryView
+    ${EndIf}
+FunctionEnd
 
 Section "Uninstall"
     Delete "$INSTDIR\${WIZARD}"
@@ -107,5 +165,6 @@ Section "Uninstall"
     RMDir "${MENU_FOLDER}"
 
     DeleteRegValue HKCU "${RUN_KEY}" "Velloran"
+    Call un.RemoveOwnGammaRange
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
