@@ -71,6 +71,23 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+!if ${ARCH} == "x86"
+; The 32-bit programs compute with SSE2 (Pentium 4, Athlon 64 and later):
+; refuse a processor without it rather than install programs that crash.
+; Should the check itself not run, the installation goes on.
+Function .onInit
+    InitPluginsDir
+    File "/oname=$PLUGINSDIR\cpu_check.exe" "${BINDIR}\cpu_check.exe"
+    ClearErrors
+    ExecWait '"$PLUGINSDIR\cpu_check.exe"' $0
+    ${IfNot} ${Errors}
+    ${AndIf} $0 == 1
+        MessageBox MB_OK|MB_ICONSTOP "Prismoth cannot be installed on this computer: its processor lacks SSE2, which Prismoth needs (a Pentium 4, Athlon 64 or later processor has it)." /SD IDOK
+        Abort
+    ${EndIf}
+FunctionEnd
+!endif
+
 Section "Programs"
     SetOutPath "$INSTDIR"
     File "${BINDIR}\${WIZARD}"
