@@ -9,11 +9,13 @@
 ; Both the installer and the uninstaller take /S for a silent run.
 
 ; The 64-bit edition's installer is itself a 64-bit program, as the programs
-; it installs are: it then sees the 64-bit Program Files and registry.
+; it installs are: it then sees the 64-bit Program Files and registry. The x86
+; one is an ANSI program, as the programs are: a Unicode installer does not
+; run on Windows 98.
 !if ${ARCH} == "x64"
 Target amd64-unicode
 !else
-Target x86-unicode
+Target x86-ansi
 !endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
