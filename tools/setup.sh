@@ -4,7 +4,8 @@
 # the i386 architecture brings wine32, so that one prefix runs the i686 and the
 # x86_64 editions side by side. Wine's 32-bit display driver loads the 32-bit X
 # libraries at run time and no package depends on them: without
-# libxxf86vm1:i386 the 32-bit programs find no gamma ramp.
+# libxxf86vm1:i386 the 32-bit programs find no gamma ramp. gcc-multilib builds
+# the 32-bit stand-in for that library, the adapter that ignores ramp loads.
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,7 @@ packages=(
     libfreetype6:i386 libfontconfig1:i386
     xserver-xorg-core xserver-xorg-video-dummy xvfb x11-utils x11-xserver-utils
     imagemagick liblcms2-dev liblcms2-utils xcalib pkg-config fp-utils nsis
+    gcc-multilib
 )
 
 sudo=""
