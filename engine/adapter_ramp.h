@@ -8,5 +8,6 @@
 // Reads the adapter's current ramp. 0 when read, 1 when the adapter refused.
 int SaveAdapterRamp(GammaRamp* ramp);
 // Loads ramp into the adapter and repaints the main window through it.
-// 0 when loaded, 1 when the adapter refused (nothing else is done then).
+// 0 when loaded, 1 when the adapter refused or does not hold the ramp
+// afterwards (nothing else is done then).
 int LoadAdapterRamp(const GammaRamp* ramp);

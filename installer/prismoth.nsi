@@ -9,17 +9,21 @@
 ; Both the installer and the uninstaller take /S for a silent run.
 
 ; The 64-bit edition's installer is itself a 64-bit program, as the programs
-; it installs are: it then sees the 64-bit Program Files and registry.
+; it installs are: it then sees the 64-bit Program Files and registry. The x86
+; one is an ANSI program, as the programs are: a Unicode installer does not
+; run on Windows 98.
 !if ${ARCH} == "x64"
 Target amd64-unicode
 !else
-Target x86-unicode
+Target x86-ansi
 !endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include MUI2.nsh
 !include FileFunc.nsh
+!include LogicLib.nsh
+!include x64.nsh
 
 !define PRODUCT "Prismoth"
 !define VERSION "1.0.0.2"
@@ -30,6 +34,13 @@ RequestExecutionLevel admin
 !define LOADER "Velloran.exe"
 !define HELP "Prismoth - Monitor.chm"
 !define MENU_FOLDER "$SMPROGRAMS\Prismoth"
+; Windows refuses gamma ramps that stray far from the identity, and some
+; calibrations do (D50 on a cool panel); 256 lets every ramp through.
+!define ICM_KEY "SOFTWARE\Microsoft\Windows NT\CurrentVersion\ICM"
+!define GAMMA_RANGE "GdiIcmGammaRange"
+!define GAMMA_RANGE_ALLOWED 256
+; Kept in the uninstall key: 1 when this installer created the value.
+!define GAMMA_RANGE_CREATED "CreatedGdiIcmGammaRange"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -62,6 +73,23 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+!if ${ARCH} == "x86"
+; The 32-bit programs compute with SSE2 (Pentium 4, Athlon 64 and later):
+; refuse a processor without it rather than install programs that crash.
+; Should the check itself not run, the installation goes on.
+Function .onInit
+    InitPluginsDir
+    File "/oname=$PLUGINSDIR\cpu_check.exe" "${BINDIR}\cpu_check.exe"
+    ClearErrors
+    ExecWait '"$PLUGINSDIR\cpu_check.exe"' $0
+    ${IfNot} ${Errors}
+    ${AndIf} $0 == 1
+        MessageBox MB_OK|MB_ICONSTOP "Prismoth cannot be installed on this computer: its processor lacks SSE2, which Prismoth needs (a Pentium 4, Athlon 64 or later processor has it)." /SD IDOK
+        Abort
+    ${EndIf}
+FunctionEnd
+!endif
+
 Section "Programs"
     SetOutPath "$INSTDIR"
     File "${BINDIR}\${WIZARD}"
@@ -90,7 +118,56 @@ Section "Programs"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+    Call AllowEveryGammaRamp
 SectionEnd
+
+; The ramp range lives in the registry view that Windows itself reads: on
+; 64-bit Windows the 64-bit one, also for the x86 installer.
+!macro UseSystemRegistryView
+    ${If} ${RunningX64}
+        SetRegView 64
+    ${EndIf}
+!macroend
+!macro UseOwnRegistryView
+!if ${ARCH} == "x64"
+    SetRegView 64
+!else
+    SetRegView 32
+!endif
+!macroend
+
+; Sets the range unless it is set already; only a value this installer
+; created is the uninstaller's to remove.
+Function AllowEveryGammaRamp
+    !insertmacro UseSystemRegistryView
+    ClearErrors
+    ReadRegDWORD $0 HKLM "${ICM_KEY}" "${GAMMA_RANGE}"
+    ${If} ${Errors}
+        WriteRegDWORD HKLM "${ICM_KEY}" "${GAMMA_RANGE}" ${GAMMA_RANGE_ALLOWED}
+        StrCpy $1 1
+    ${Else}
+        ${If} $0 <> ${GAMMA_RANGE_ALLOWED}
+            WriteRegDWORD HKLM "${ICM_KEY}" "${GAMMA_RANGE}" ${GAMMA_RANGE_ALLOWED}
+        ${EndIf}
+        StrCpy $1 0
+    ${EndIf}
+    !insertmacro UseOwnRegistryView
+    ; A reinstall over our own value still owns it.
+    ReadRegDWORD $2 HKLM "${UNINSTALL_KEY}" "${GAMMA_RANGE_CREATED}"
+    ${If} $2 == 1
+        StrCpy $1 1
+    ${EndIf}
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "${GAMMA_RANGE_CREATED}" $1
+FunctionEnd
+
+Function un.RemoveOwnGammaRange
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "${GAMMA_RANGE_CREATED}"
+    ${If} $0 == 1
+        !insertmacro UseSystemRegistryView
+        DeleteRegValue HKLM "${ICM_KEY}" "${GAMMA_RANGE}"
+        !insertmacro UseOwnRegistryView
+    ${EndIf}
+FunctionEnd
 
 Section "Uninstall"
     Delete "$INSTDIR\${WIZARD}"
@@ -107,5 +184,6 @@ Section "Uninstall"
     RMDir "${MENU_FOLDER}"
 
     DeleteRegValue HKCU "${RUN_KEY}" "Velloran"
+    Call un.RemoveOwnGammaRange
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

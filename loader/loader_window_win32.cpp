@@ -5,6 +5,7 @@
 #include "loader/loader_window_win32.h"
 
 #include "charts/draw_bitmap_win32.h"
+#include "engine/device_ramp_win32.h"
 #include "loader/loader_startup.h"
 #include "loader/loader_state.h"
 #include "wizard/text_width_win32.h"
@@ -112,9 +113,9 @@ void OnDestroy(HWND window) {
 
 int LoadRampOnWindow(HWND window, const GammaRamp* ramp) {
     HDC dc = GetDC(window);
-    const BOOL loaded = SetDeviceGammaRamp(dc, const_cast<GammaRamp*>(ramp));
+    const int failed = LoadDeviceRamp(dc, ramp);
     ReleaseDC(window, dc);
-    return loaded == TRUE ? 0 : 1;
+    return failed;
 }
 
 LRESULT CALLBACK LoaderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -16,5 +16,6 @@ extern int loaderT, loaderH, loaderM; // text height, control height, margin
 extern int loaderFrameWidth, loaderFrameHeight;
 
 LRESULT CALLBACK LoaderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Loads ramp on the window's device context; 0 when the adapter took it.
+// Loads ramp on the window's device context; 0 when the adapter took it and
+// holds it afterwards.
 int LoadRampOnWindow(HWND window, const GammaRamp* ramp);

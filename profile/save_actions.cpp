@@ -15,7 +15,7 @@
 
 enum {
     NAME_LIMIT = 255, // longest single file name the file systems take
-    MESSAGE_SIZE = FILE_NAME_SIZE + 64,
+    MESSAGE_SIZE = FILE_NAME_SIZE + 320, // a path and the longest message around it
     UNDERSCORE = 95,
     LOWEST_PRINTABLE = 32,
     HIGHEST_PRINTABLE = 126,
@@ -83,12 +83,26 @@ int InstallProfile(const char* path) {
     return AssociateProfileWithMonitor(path, deviceId);
 }
 
+static int IsInFolder(const char* path, const char* folder) {
+    char pathFolder[FILE_NAME_SIZE];
+    CopyTextLimited(path, pathFolder, FILE_NAME_SIZE - 1);
+    FolderOfPath(pathFolder);
+    return folder[0] != 0 && EqualIgnoringCase(pathFolder, folder);
+}
+
 // A profile that was not written completely is neither installed nor
-// recorded: the log-on loader must not find a broken file.
-static int WriteProfileFile(const char* path) {
+// recorded: the log-on loader must not find a broken file. The dialog opens
+// in the colour folder, which only an administrator may write: a standard
+// user who cannot save there is told so, and where else the profile can go.
+static int WriteProfileFile(const char* path, const char* colorFolder) {
     static const char notSaved[] = "The profile could not be saved: %s";
+    static const char colorFolderRefused[] =
+        "The profile could not be saved: %s\r\n\r\nOnly an administrator may save "
+        "profiles in the color folder. Click Save Profile again and choose another folder, "
+        "such as your documents: Velloran loads the calibration from there at log-on.";
     OutputFile file;
-    if (CreateOutputFile(path, &file) != 0) return ReportNotSaved(notSaved, path);
+    if (CreateOutputFile(path, &file) != 0)
+        return ReportNotSaved(IsInFolder(path, colorFolder) ? colorFolderRefused : notSaved, path);
     if (WriteProfile(file) != 0) {
         CloseOutputFile(file);
         return ReportNotSaved(notSaved, path);
@@ -108,7 +122,7 @@ int SaveProfile() {
     if (AskForFileName(&request, profileExtensions,
                        "Profiles must have an extension of .icm or .icc") != 0)
         return 1;
-    return WriteProfileFile(fileName);
+    return WriteProfileFile(fileName, colorFolder);
 }
 
 static int WriteLogFile(const char* path) {

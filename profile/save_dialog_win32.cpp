@@ -22,7 +22,9 @@ int AskSaveFileName(const struct SaveDialogRequest* request) {
     char fileTitle[FILE_NAME_SIZE] = "";
     OPENFILENAMEA dialog;
     ZeroMemory(&dialog, sizeof dialog);
-    dialog.lStructSize = sizeof dialog;
+    // Windows 98 refuses the record's later, larger size; the first size is
+    // accepted everywhere and the dialog needs none of the later fields.
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     dialog.hwndOwner = mainWindow;
     dialog.hInstance = appInstance;
     dialog.lpstrFilter = filter;

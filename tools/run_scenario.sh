@@ -4,7 +4,8 @@
 #                   --out FOLDER SCRIPT [VAR=VALUE...]
 # "shared" uses the run's display (DISPLAY, started by ./test) and starts an
 # Xorg of its own only when there is none. Each VAR=VALUE is exported for the
-# script; a value that is a Unix path is handed over as a Windows path. The
+# script; a value that is a Unix path is handed over as a Windows path (LD_*
+# values stay as they are, for the dynamic linker under Wine). The
 # driver's screenshots (BMP) are turned into PNG files in FOLDER.
 #
 # The driver and the programs it starts run in a Wine virtual desktop of their
@@ -36,7 +37,10 @@ windows_path() {  # /a/b -> Z:\a\b
 }
 
 for assignment in "$@"; do
-    export "${assignment%%=*}=$(windows_path "${assignment#*=}")"
+    name=${assignment%%=*} value=${assignment#*=}
+    # The dynamic linker's variables are read by Wine itself, on the Unix side.
+    [[ $name == LD_* ]] || value=$(windows_path "$value")
+    export "$name=$value"
 done
 export OUT
 OUT=$(windows_path "$out")

@@ -8,6 +8,8 @@
 # find no gamma ramp. Where the kernel refuses 32-bit programs, wine32 must not
 # be there at all: Debian's wine command would start every program, 64-bit
 # ones too, through its 32-bit loader.
+# gcc-multilib builds the 32-bit stand-in for that library, the adapter that
+# ignores ramp loads.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -17,6 +19,7 @@ packages=(
     wine wine64 fonts-wine fonts-liberation
     xserver-xorg-core xserver-xorg-video-dummy xvfb x11-utils x11-xserver-utils
     imagemagick liblcms2-dev liblcms2-utils xcalib pkg-config fp-utils nsis
+    gcc-multilib
 )
 
 sudo=""

@@ -31,6 +31,11 @@ check() {  # check DESCRIPTION COMMAND...
 registry_value() {  # registry_value KEY NAME: the value's data, or nothing
     wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
+icm_key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\ICM'
+gamma_range() {  # the range Windows allows ramps, as Windows reads it (64-bit view)
+    wine reg query "$icm_key" /v GdiIcmGammaRange /reg:64 2>/dev/null | tr -d '\r' |
+        sed -n 's/^ *GdiIcmGammaRange *REG_DWORD *//p'
+}
 link_holds() {  # link_holds FILE TEXT: the shortcut holds TEXT (in UTF-16 or 8-bit)
     python3 -c 'import sys; data = open(sys.argv[1], "rb").read(); text = sys.argv[2]
 sys.exit(0 if text.encode("utf-16-le") in data or text.encode() in data else 1)' "$1" "$2"
@@ -67,6 +72,7 @@ check "uninstaller registered" test "$(registry_value "$uninstall_key" Uninstall
     "\"$windows_dir\\Uninstall.exe\""
 check "quiet uninstall registered" test -n "$(registry_value "$uninstall_key" QuietUninstallString)"
 check "display name registered" test "$(registry_value "$uninstall_key" DisplayName)" = "Prismoth 1.0.0.2"
+check "ramps may stray from the identity" test "$(gamma_range)" = 0x100
 
 # The installed wizard calibrates and saves a profile; the installed loader,
 # started as the log-on entry starts it, loads that profile's table.
@@ -89,6 +95,15 @@ check "kept the saved profile" test -f "$saved_profile"
 check "kept the profile's record" test -n \
     "$(registry_value 'HKCU\Software\Orvane\Prismoth - Monitor\Profile' pathname)"
 check "kept the settings" test -n "$(registry_value 'HKCU\Software\Orvane\Prismoth - Monitor\State' monitor)"
+check "removed the ramp range it had set" test -z "$(gamma_range)"
+
+# A range set before the installation is not the uninstaller's to remove.
+wine reg add "$icm_key" /v GdiIcmGammaRange /t REG_DWORD /d 256 /f /reg:64 >/dev/null 2>&1
+wine "$installer" /S
+wineserver -w
+wine "$windows_dir\\Uninstall.exe" /S
+wineserver -w
+check "kept the ramp range set before" test "$(gamma_range)" = 0x100
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]

@@ -204,6 +204,35 @@ TEST_F(SaveActions, ProfileNotWrittenIsReportedAndNotRecorded) {
     }
 }
 
+// A standard user may not write the colour folder, where the dialog opens:
+// the message says so and where else to save. Elsewhere the plain message.
+TEST_F(SaveActions, ColourFolderThatRefusesTheFileIsNamedInTheMessage) {
+    const std::string refused =
+        "The profile could not be saved: %s\r\n\r\nOnly an administrator may save profiles in "
+        "the color folder. Click Save Profile again and choose another folder, such as your "
+        "documents: Velloran loads the calibration from there at log-on.";
+    struct Case {
+        const char* path;
+        bool inColourFolder;
+    } cases[] = {{"absent/color\\Panel.icm", true},
+                 {"ABSENT/COLOR\\panel.icc", true},
+                 {"absent/color\\sub\\panel.icm", false},
+                 {"absent/elsewhere\\panel.icm", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        ResetHostUi();
+        ResetFakeSaveSystem();
+        FakeSaveSystem.colorFolder = "absent/color"; // cannot be created in
+        Choose({c.path});
+        EXPECT_EQ(1, SaveProfile());
+        std::string expected = c.inColourFolder ? refused : "The profile could not be saved: %s";
+        expected.replace(expected.find("%s"), 2, c.path);
+        ASSERT_EQ(1, HostUiLogCount());
+        EXPECT_EQ("ShowErrorMessage " + expected, HostUiLogLine(0));
+        EXPECT_TRUE(FakeSaveSystem.storedPaths.empty());
+    }
+}
+
 TEST_F(SaveActions, LogDialogOpensInTheLastLogFolderAndNeedsTxt) {
     SetProfileTexts("Desk: LCD", "");
     CopyTextLimited("C:\\logs", CalibrationSettings.lastLogFolder, LOG_FOLDER_SIZE - 1);
