@@ -2,6 +2,8 @@
 // command files share.
 #pragma once
 
+#include <windows.h>
+
 #include "tests/driver/driver_script.h"
 
 // Runs one script line's command. 0 when it passed, 1 when it failed (the
@@ -13,6 +15,8 @@ int RunCommand(const struct ScriptLine* line);
 const char* Arg(const struct ScriptLine* line, int i);
 // Word i as an integer, or fallback when absent or not a whole integer.
 int ArgInt(const struct ScriptLine* line, int i, int fallback);
+// Waits for the window that word i selects; fails naming the selector.
+int Target(const struct ScriptLine* line, int i, HWND* window);
 
 // The adapter's ramp (driver_ramp_win32.cpp).
 int RampSet(const struct ScriptLine* line);
@@ -25,3 +29,7 @@ int RegistrySet(const struct ScriptLine* line);
 int RegistryDelete(const struct ScriptLine* line);
 int RegistryExpect(const struct ScriptLine* line);
 int RegistryExpectMissing(const struct ScriptLine* line);
+
+// Windows' rectangles (driver_geometry_win32.cpp).
+int ExpectRect(const struct ScriptLine* line);
+int PlaceWindow(const struct ScriptLine* line);
