@@ -8,59 +8,53 @@
 #include "engine/device_ramp_win32.h"
 #include "loader/loader_startup.h"
 #include "loader/loader_state.h"
+#include "wizard/grey_box_colors_win32.h"
 #include "wizard/text_width_win32.h"
 
 namespace {
-
-const COLORREF kControlBackground = RGB(192, 192, 192);
-const int kLabelWidth = 500;
-const int kImageWidth = 400;
-const int kImageHeight = 338;
 
 HWND calibratedButton;
 HWND flatButton;
 int calibratedChosen;
 
-HWND CreateControl(HWND parent, const char* className, const char* text, int id, DWORD style, int x,
-                   int y, int width, int height) {
-    HWND control = CreateWindowExA(
-        0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL), NULL);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(LoaderFont), TRUE);
-    return control;
+HWND CreateControl(HWND parent, const char* className, const char* text, int id, DWORD style,
+                   enum LoaderControl control, int textWidth) {
+    const struct LayoutRect place = LoaderControlRect(loaderMeasures, control, textWidth);
+    HWND window = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.x,
+                                  place.y, place.width, place.height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  GetModuleHandleA(NULL), NULL);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(LoaderFont), TRUE);
+    return window;
 }
 
-HWND CreateRadioButton(HWND parent, const char* text, int id, int y, int checked) {
-    const int width = TextWidth(text) + loaderH + loaderM;
+HWND CreateRadioButton(HWND parent, const char* text, int id, enum LoaderControl control,
+                       int checked) {
     HWND button =
-        CreateControl(parent, "Button", text, id, BS_RADIOBUTTON, loaderM, y, width, loaderT);
+        CreateControl(parent, "Button", text, id, BS_RADIOBUTTON, control, TextWidth(text));
     SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     return button;
 }
 
-void CreateLabelAndEdit(HWND parent, const char* label, const char* text, int labelY) {
-    const int T = loaderT;
-    const int M = loaderM;
-    CreateControl(parent, "static", label, 0, 0, M, labelY, kLabelWidth, T);
-    CreateControl(parent, "edit", text, 0, ES_READONLY | ES_AUTOHSCROLL, 2 * M, labelY + T,
-                  kLabelWidth - M, T);
+void CreateLabelAndEdit(HWND parent, const char* label, const char* text,
+                        enum LoaderControl labelControl, enum LoaderControl editControl) {
+    CreateControl(parent, "static", label, 0, 0, labelControl, 0);
+    CreateControl(parent, "edit", text, 0, ES_READONLY | ES_AUTOHSCROLL, editControl, 0);
 }
 
 void CreateControls(HWND window) {
-    const int T = loaderT;
-    const int M = loaderM;
-    calibratedButton =
-        CreateRadioButton(window, "Use Calibrated Lookup Tables", IDC_USE_CALIBRATED, M, 1);
-    flatButton = CreateRadioButton(window, "Use Flat Lookup Tables", IDC_USE_FLAT, M + T, 0);
-    CreateLabelAndEdit(window, "Profile Description:", LoaderDescription, 2 * M + 2 * T);
+    calibratedButton = CreateRadioButton(window, "Use Calibrated Lookup Tables", IDC_USE_CALIBRATED,
+                                         CALIBRATED_BUTTON, 1);
+    flatButton = CreateRadioButton(window, "Use Flat Lookup Tables", IDC_USE_FLAT, FLAT_BUTTON, 0);
+    CreateLabelAndEdit(window, "Profile Description:", LoaderDescription, DESCRIPTION_LABEL,
+                       DESCRIPTION_EDIT);
     CreateLabelAndEdit(window, "Profile Filename:", FileNameOfPath(LoaderProfilePath),
-                       3 * M + 4 * T);
+                       FILE_NAME_LABEL, FILE_NAME_EDIT);
 }
 
 void SizeWindow(HWND window) {
-    const int width = loaderFrameWidth + 2 * loaderM + kImageWidth;
-    const int height = loaderFrameHeight + 6 * loaderM + 6 * loaderT + kImageHeight;
-    SetWindowPos(window, NULL, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    const struct LayoutRect place = LoaderWindowRect(loaderMeasures);
+    SetWindowPos(window, NULL, 0, 0, place.width, place.height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 void StopTimer(HWND window) {
@@ -77,7 +71,8 @@ void OnCreate(HWND window) {
 void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    DrawBitmap(dc, ReferenceImage, loaderM, 4 * loaderM + 6 * loaderT, DRAW_BITMAP_COPY);
+    const struct LayoutRect image = LoaderImageRect(loaderMeasures);
+    DrawBitmap(dc, ReferenceImage, image.x, image.y, DRAW_BITMAP_COPY);
     EndPaint(window, &paint);
 }
 
@@ -94,12 +89,6 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     if (lParam == 0 || HIWORD(wParam) != BN_CLICKED) return;
     if (LOWORD(wParam) == IDC_USE_CALIBRATED) OnRampChosen(window, 1);
     if (LOWORD(wParam) == IDC_USE_FLAT) OnRampChosen(window, 0);
-}
-
-LRESULT OnControlColor(HDC dc) {
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkColor(dc, kControlBackground);
-    return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
 }
 
 void OnDestroy(HWND window) {
@@ -126,7 +115,7 @@ LRESULT CALLBACK LoaderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_TIMER: PostMessageA(window, WM_CLOSE, 0, 0); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC: return OnControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC: return GreyBoxColors(reinterpret_cast<HDC>(wParam));
     case WM_LBUTTONDOWN: StopTimer(window); return 0;
     case WM_DESTROY: OnDestroy(window); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);

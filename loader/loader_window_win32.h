@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "engine/gamma_ramp.h"
+#include "loader/loader_layout.h"
 
 enum { LOADER_TIMER_ID = 103, LOADER_TIMER_PERIOD = 5000 };
 enum { IDC_USE_CALIBRATED = 101, IDC_USE_FLAT = 102 };
@@ -12,8 +13,7 @@ enum { IDC_USE_CALIBRATED = 101, IDC_USE_FLAT = 102 };
 // Start-up state the window reads.
 extern HFONT LoaderFont;
 extern HBITMAP ReferenceImage;
-extern int loaderT, loaderH, loaderM; // text height, control height, margin
-extern int loaderFrameWidth, loaderFrameHeight;
+extern struct LoaderMeasures loaderMeasures;
 
 LRESULT CALLBACK LoaderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Loads ramp on the window's device context; 0 when the adapter took it and

@@ -3,6 +3,7 @@
 // near 2^32 cannot wrap around and pass a bound.
 #include "loader/profile_reader.h"
 
+#include "engine/gamma_ramp.h"
 #include "loader/input_file.h"
 #include "loader/loader_state.h"
 #include "text/text_utils.h"
@@ -18,11 +19,6 @@ const uint64_t kLookupTableSize = 1536;
 const uint64_t kDescriptionTextOffset = 12;
 const int kRampEntries = 768;
 enum { FOUND_TABLE = 1, FOUND_DESCRIPTION = 2, FOUND_BOTH = 3 };
-
-unsigned short* RampEntry(GammaRamp* ramp, int k) {
-    unsigned short* block = k < 256 ? ramp->red : k < 512 ? ramp->green : ramp->blue;
-    return block + k % 256;
-}
 
 // The data offset of the tag whose offset field is at p; 1 when the field
 // or the data's first `needed` bytes lie outside the file.

@@ -6,25 +6,20 @@
 #include "loader/loader_startup.h"
 #include "loader/loader_window_win32.h"
 #include "resources/resource_ids.h"
-#include "text/text_utils.h"
 #include "wizard/navigation_keys_win32.h"
+#include "wizard/screen_measures_win32.h"
 #include "wizard/text_width_win32.h"
 
 HFONT LoaderFont;
 HBITMAP ReferenceImage;
 // 0 while the window is being created, so its controls are measured on the screen.
 static HWND loaderWindow;
-int loaderT, loaderH, loaderM;
-int loaderFrameWidth, loaderFrameHeight;
+struct LoaderMeasures loaderMeasures;
 
 namespace {
 
 const char kClassName[] = "Velloran";
 const int kLoaderFontHeight = 15;
-const int kFaceNameLimit = 31;
-const int kWindowX = 100;
-const int kWindowY = 100;
-const int kInitialClientSize = 500;
 
 void RegisterLoaderClass(HINSTANCE instance) {
     WNDCLASSA windowClass = {};
@@ -38,29 +33,17 @@ void RegisterLoaderClass(HINSTANCE instance) {
     RegisterClassA(&windowClass);
 }
 
+// The font, and the measures taken from it and from the system's frames.
 void CreateLoaderFont() {
-    LOGFONTA description = {};
-    description.lfHeight = kLoaderFontHeight;
-    description.lfWeight = FW_NORMAL;
-    description.lfCharSet = DEFAULT_CHARSET;
-    CopyTextLimited("Times New Roman", description.lfFaceName, kFaceNameLimit);
-    LoaderFont = CreateFontIndirectA(&description);
-    HDC screen = GetDC(NULL);
-    HGDIOBJ previous = SelectObject(screen, LoaderFont);
-    TEXTMETRICA metrics;
-    GetTextMetricsA(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(NULL, screen);
-    loaderT = metrics.tmHeight;
-    loaderH = loaderT + 2 * GetSystemMetrics(SM_CYFRAME);
-    loaderM = loaderH / 4;
+    LoaderFont = CreateAppFont("Times New Roman", kLoaderFontHeight, FW_NORMAL);
+    loaderMeasures = LoaderMeasuresFor(CharacterHeight(LoaderFont), ReadFrameMetrics());
 }
 
 HWND CreateLoaderWindow(HINSTANCE instance) {
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE;
-    return CreateWindowExA(0, kClassName, "Velloran 1.0", style, kWindowX, kWindowY,
-                           kInitialClientSize + loaderFrameWidth,
-                           kInitialClientSize + loaderFrameHeight, NULL, NULL, instance, NULL);
+    const struct LayoutRect place = LoaderWindowCreatedRect(loaderMeasures);
+    return CreateWindowExA(0, kClassName, "Velloran 1.0", style, place.x, place.y, place.width,
+                           place.height, NULL, NULL, instance, NULL);
 }
 
 // No window means no quit message would ever come: the program would wait,
@@ -94,8 +77,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (RunLoaderChecks() != 0) return 0;
     ManualMode = IsManualCommandLine(commandLine);
     RegisterLoaderClass(instance);
-    loaderFrameWidth = 2 * GetSystemMetrics(SM_CXBORDER);
-    loaderFrameHeight = GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYBORDER);
     CreateLoaderFont();
     MakeFlatRamp(&FlatRamp);
     ReferenceImage = LoadBitmapA(instance, MAKEINTRESOURCEA(IDREFERENCEIMAGE));

@@ -164,12 +164,6 @@ void PutCurveTags(unsigned char* buffer, int w) {
     }
 }
 
-// Entry k of the 768 in red, green, blue order.
-unsigned int RampEntry(const GammaRamp& ramp, int k) {
-    const unsigned short* block = k < 256 ? ramp.red : k < 512 ? ramp.green : ramp.blue;
-    return block[k % 256];
-}
-
 // The 16-bit entry rounded to 8 bits; a full-scale 65535 stays 255.
 unsigned char VcgtByte(unsigned int entry) {
     const unsigned int byte = (entry + 128) >> 8;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "wizard/window_layout.h"
+
 // The eight bitmaps, in the order they are loaded.
 enum WizardBitmap {
     BLACK_POINTER_BITMAP,
@@ -33,6 +35,8 @@ extern int titleHeight;    // character height of TitleFont + 2 sizing-frame hei
 extern int frameWidth;     // 2 sizing-frame widths: a captioned child's horizontal frame
 extern int frameHeight;    // caption + 2 sizing-frame heights - 1
 extern int scrollBarWidth; // a vertical scroll bar
+// The measures above as one structure, for the layout functions.
+struct WizardMeasures CurrentMeasures();
 
 // Deletes the bitmaps, destroys the icon and deletes both fonts.
 void FreeAppResources();

@@ -9,6 +9,7 @@
 #include "text/text_format.h"
 #include "text/text_utils.h"
 #include "wizard/app_globals_win32.h"
+#include "wizard/grey_box_colors_win32.h"
 #include "wizard/main_window_win32.h"
 #include "wizard/page_controller.h"
 #include "wizard/text_width_win32.h"
@@ -20,35 +21,43 @@ static const COLORREF panelGrey = RGB(192, 192, 192);
 static const COLORREF shadowGrey = RGB(128, 128, 128);
 static const COLORREF highlightWhite = RGB(255, 255, 255);
 
-// A push button as wide as its text and two margins, on the top row.
-static HWND CreateNavigationButton(HWND panel, const char* text, int id, int* x) {
-    const int width = TextWidth(text) + 2 * margin;
-    HWND button = CreateControl(panel, "Button", text, WS_VISIBLE | BS_PUSHBUTTON, id, BodyFont, *x,
-                                margin, width, controlHeight);
-    *x += width + margin;
-    return button;
+static struct LayoutRect TextBoxRect(HWND panel) {
+    const SIZE client = ClientSize(panel);
+    return InstructionsBoxRect(CurrentMeasures(), client.cx, client.cy);
 }
 
 static LRESULT OnSize(HWND panel) {
-    const SIZE client = ClientSize(panel);
-    SetWindowPos(WizardControls.instructionsBox, 0, margin, controlHeight + 3 * margin,
-                 client.cx - 2 * margin, client.cy - 5 * margin - 2 * textHeight - controlHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceControl(WizardControls.instructionsBox, TextBoxRect(panel));
     return 0;
 }
 
-static LRESULT OnCreate(HWND panel) {
+// The five push buttons in a row on top, each right of the one before.
+static void CreateNavigationButtons(HWND panel) {
     struct WizardControls& c = WizardControls;
-    int x = margin;
-    c.nextButton = CreateNavigationButton(panel, "Next", ID_NEXT, &x);
-    c.prevButton = CreateNavigationButton(panel, "Prev", ID_PREV, &x);
-    c.tryAgainButton = CreateNavigationButton(panel, "Try Again", ID_TRY_AGAIN, &x);
-    c.helpButton = CreateNavigationButton(panel, "Help", ID_HELP, &x);
-    c.exitButton = CreateNavigationButton(panel, "Exit", ID_EXIT, &x);
-    c.instructionsBox =
+    const struct {
+        const char* text;
+        int id;
+        HWND* button;
+    } buttons[] = {{"Next", ID_NEXT, &c.nextButton},
+                   {"Prev", ID_PREV, &c.prevButton},
+                   {"Try Again", ID_TRY_AGAIN, &c.tryAgainButton},
+                   {"Help", ID_HELP, &c.helpButton},
+                   {"Exit", ID_EXIT, &c.exitButton}};
+    struct LayoutRect place;
+    const struct LayoutRect* before = 0;
+    for (const auto& b : buttons) {
+        place = NavigationButtonRect(CurrentMeasures(), before, TextWidth(b.text));
+        *b.button = CreateControl(panel, "Button", b.text, WS_VISIBLE | BS_PUSHBUTTON, b.id,
+                                  BodyFont, place);
+        before = &place;
+    }
+}
+
+static LRESULT OnCreate(HWND panel) {
+    CreateNavigationButtons(panel);
+    WizardControls.instructionsBox =
         CreateControl(panel, "edit", "", WS_VISIBLE | ES_MULTILINE | ES_READONLY | WS_VSCROLL, 0,
-                      BodyFont, margin, controlHeight + 3 * margin, 0, 0);
-    OnSize(panel);
+                      BodyFont, TextBoxRect(panel));
     return 0;
 }
 
@@ -112,12 +121,6 @@ static LRESULT OnPaint(HWND panel, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(panel, WM_PAINT, wParam, lParam);
 }
 
-static LRESULT OnStaticColor(HDC context) {
-    SetTextColor(context, RGB(0, 0, 0));
-    SetBkColor(context, panelGrey);
-    return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
-}
-
 static void OnButtonClicked(HWND panel, int id) {
     switch (id) {
     case ID_HELP: HtmlHelpA(panel, helpFilePath, HH_DISPLAY_TOC, 0); break;
@@ -139,7 +142,7 @@ LRESULT CALLBACK InstructionsPanelProc(HWND panel, UINT message, WPARAM wParam, 
     case WM_CREATE: return OnCreate(panel);
     case WM_SIZE: return OnSize(panel);
     case WM_PAINT: return OnPaint(panel, wParam, lParam);
-    case WM_CTLCOLORSTATIC: return OnStaticColor(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC: return GreyBoxColors(reinterpret_cast<HDC>(wParam));
     case WM_COMMAND: return OnCommand(panel, wParam, lParam);
     default: return DefWindowProcA(panel, message, wParam, lParam);
     }

@@ -11,18 +11,18 @@
 #include "profile/save_actions.h"
 #include "wizard/app_globals_win32.h"
 #include "wizard/app_messages.h"
+#include "wizard/grey_box_colors_win32.h"
 #include "wizard/page_controller.h"
 #include "wizard/settings_persistence.h"
 #include "wizard/setup_form_win32.h"
 #include "wizard/text_width_win32.h"
+#include "wizard/window_layout.h"
 #include "wizard/wizard_controls_win32.h"
 
 HWND mainWindow = 0;
 int exitRampSaved = 0;
 struct WizardControls WizardControls;
 
-enum { RESULTS_CHART_WIDTH = 440, RESULTS_CHART_HEIGHT = 460, TARGET_CLIENT_SIZE = 600 };
-enum { TARGET_CENTRED_SIZE = 400, GAUGE_WIDTH = 256, BRIGHTNESS_CHART_HEIGHT = 128 };
 // What the exit sequence asks of the help viewer.
 static const UINT helpExitCommand = 128;
 static const DWORD captionedChildStyle = WS_CAPTION | WS_THICKFRAME | WS_CLIPSIBLINGS;
@@ -36,63 +36,48 @@ HWND TextWidthWindow() {
     return mainWindow;
 }
 
-static SIZE ResultsWindowSize() {
-    SIZE size = {frameWidth + 2 * margin + RESULTS_CHART_WIDTH,
-                 frameHeight + 2 * margin + RESULTS_CHART_HEIGHT};
-    return size;
+static struct LayoutRect SaveProfileRect(int clientWidth) {
+    return SaveProfileButtonRect(CurrentMeasures(), clientWidth, TextWidth(saveProfileText));
 }
 
-// The target window's place centres a 400 x 400 window, whatever its size.
-static POINT TargetWindowPlace(SIZE client) {
-    POINT place = {(client.cx - frameWidth - TARGET_CENTRED_SIZE) / 2,
-                   (client.cy - frameHeight - TARGET_CENTRED_SIZE) / 2};
-    return place;
-}
-
-static int SaveProfileLogX(int clientWidth) {
-    return ColumnX(clientWidth) + TextWidth(saveProfileText) + 3 * margin;
+static struct LayoutRect SaveProfileLogRect(int clientWidth) {
+    return SaveProfileLogButtonRect(CurrentMeasures(), clientWidth, TextWidth(saveProfileText),
+                                    TextWidth(saveProfileLogText));
 }
 
 static void CreateChartWindows(HWND window, SIZE client) {
     struct WizardControls& c = WizardControls;
-    const int x = ColumnX(client.cx);
-    const SIZE results = ResultsWindowSize();
+    const struct WizardMeasures m = CurrentMeasures();
     c.resultsWindow = CreateControl(window, "results", "Results", captionedChildStyle,
-                                    ID_RESULTS_WINDOW, 0, x, FormRow(1), results.cx, results.cy);
-    const POINT target = TargetWindowPlace(client);
-    c.targetWindow = CreateControl(
-        window, "target", "Place Calibrator Here", captionedChildStyle, ID_TARGET_WINDOW, 0,
-        target.x, target.y, frameWidth + TARGET_CLIENT_SIZE, frameHeight + TARGET_CLIENT_SIZE);
+                                    ID_RESULTS_WINDOW, 0, ResultsWindowRect(m, client.cx));
+    c.targetWindow = CreateControl(window, "target", "Place Calibrator Here", captionedChildStyle,
+                                   ID_TARGET_WINDOW, 0, TargetWindowRect(m, client.cx, client.cy));
     c.brightnessWindow =
         CreateControl(window, "setbrightness", "Set Brightness Control", captionedChildStyle,
-                      ID_BRIGHTNESS_WINDOW, 0, x, FormRow(0), frameWidth + 2 * margin + GAUGE_WIDTH,
-                      frameHeight + 2 * margin + BRIGHTNESS_CHART_HEIGHT);
+                      ID_BRIGHTNESS_WINDOW, 0, BrightnessWindowRect(m, client.cx));
     c.gaugeWindow =
         CreateControl(window, "setwhitepoint", "Set Color Controls", captionedChildStyle,
-                      ID_GAUGE_WINDOW, 0, x, FormRow(0), frameWidth + 2 * margin + GAUGE_WIDTH,
-                      frameHeight + 3 * controlHeight + 4 * margin);
+                      ID_GAUGE_WINDOW, 0, GaugeWindowRect(m, client.cx));
 }
 
 static void CreateSaveButtons(HWND window, int clientWidth) {
     struct WizardControls& c = WizardControls;
-    c.saveProfileButton = CreateControl(
-        window, "Button", saveProfileText, WS_VISIBLE | BS_PUSHBUTTON, ID_SAVE_PROFILE, BodyFont,
-        ColumnX(clientWidth), FormRow(0), TextWidth(saveProfileText) + 2 * margin, controlHeight);
+    const DWORD style = WS_VISIBLE | BS_PUSHBUTTON;
+    c.saveProfileButton = CreateControl(window, "Button", saveProfileText, style, ID_SAVE_PROFILE,
+                                        BodyFont, SaveProfileRect(clientWidth));
     c.saveProfileLogButton =
-        CreateControl(window, "Button", saveProfileLogText, WS_VISIBLE | BS_PUSHBUTTON,
-                      ID_SAVE_PROFILE_LOG, BodyFont, SaveProfileLogX(clientWidth), FormRow(0),
-                      TextWidth(saveProfileLogText) + 2 * margin, controlHeight);
+        CreateControl(window, "Button", saveProfileLogText, style, ID_SAVE_PROFILE_LOG, BodyFont,
+                      SaveProfileLogRect(clientWidth));
 }
 
 static LRESULT OnCreate(HWND window) {
     struct WizardControls& c = WizardControls;
+    const struct WizardMeasures m = CurrentMeasures();
     const SIZE client = ClientSize(window);
-    c.pageTitle =
-        CreateControl(window, "static", "Welcome to Prismoth", WS_VISIBLE | SS_LEFT, 0, TitleFont,
-                      margin, margin, client.cx - 2 * margin, titleHeight, WS_EX_CLIENTEDGE);
+    c.pageTitle = CreateControl(window, "static", "Welcome to Prismoth", WS_VISIBLE | SS_LEFT, 0,
+                                TitleFont, PageTitleRect(m, client.cx), WS_EX_CLIENTEDGE);
     c.instructionsPanel = CreateControl(window, "instructions", "Instructions", WS_VISIBLE, 0, 0,
-                                        margin, titleHeight + 2 * margin, client.cx / 4,
-                                        client.cy - 3 * margin - titleHeight);
+                                        InstructionsPanelRect(m, client.cx, client.cy));
     CreateSetupForm(window, client.cx);
     CreateChartWindows(window, client);
     CreateSaveButtons(window, client.cx);
@@ -101,26 +86,19 @@ static LRESULT OnCreate(HWND window) {
     return 0;
 }
 
-static void PlaceControl(HWND control, int x, int y, int width, int height) {
-    SetWindowPos(control, 0, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 static LRESULT OnSize(HWND window) {
     const struct WizardControls& c = WizardControls;
+    const struct WizardMeasures m = CurrentMeasures();
     const SIZE client = ClientSize(window);
-    const int x = ColumnX(client.cx);
-    PlaceControl(c.pageTitle, margin, margin, client.cx - 2 * margin, titleHeight);
-    PlaceControl(c.instructionsPanel, margin, titleHeight + 2 * margin, client.cx / 4,
-                 client.cy - 3 * margin - titleHeight);
+    PlaceControl(c.pageTitle, PageTitleRect(m, client.cx));
+    PlaceControl(c.instructionsPanel, InstructionsPanelRect(m, client.cx, client.cy));
     PlaceSetupForm(client.cx);
-    const POINT target = TargetWindowPlace(client);
-    MoveControl(c.targetWindow, target.x, target.y);
-    MoveControl(c.brightnessWindow, x, FormRow(0));
-    MoveControl(c.gaugeWindow, x, FormRow(0));
-    MoveControl(c.saveProfileButton, x, FormRow(0));
-    MoveControl(c.saveProfileLogButton, SaveProfileLogX(client.cx), FormRow(0));
-    const SIZE results = ResultsWindowSize();
-    PlaceControl(c.resultsWindow, x, FormRow(1), results.cx, results.cy);
+    MoveControl(c.targetWindow, TargetWindowRect(m, client.cx, client.cy));
+    MoveControl(c.brightnessWindow, BrightnessWindowRect(m, client.cx));
+    MoveControl(c.gaugeWindow, GaugeWindowRect(m, client.cx));
+    MoveControl(c.saveProfileButton, SaveProfileRect(client.cx));
+    MoveControl(c.saveProfileLogButton, SaveProfileLogRect(client.cx));
+    PlaceControl(c.resultsWindow, ResultsWindowRect(m, client.cx));
     return 0;
 }
 
@@ -137,14 +115,8 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-// Light grey boxes with black text; the page title looks the same.
-static LRESULT GreyBoxColors(HDC context) {
-    SetTextColor(context, RGB(0, 0, 0));
-    SetBkColor(context, RGB(192, 192, 192));
-    return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
-}
-
-// Labels and check boxes: white on the window's black.
+// Labels and check boxes: white on the window's black; the page title is a
+// grey box.
 static LRESULT OnStaticColor(HDC context, HWND control) {
     if (control == WizardControls.pageTitle) return GreyBoxColors(context);
     SetTextColor(context, RGB(255, 255, 255));

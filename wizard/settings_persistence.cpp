@@ -1,6 +1,7 @@
-// The setup choices in the registry: every value is a string, numbers are
-// decimal texts read through the word splitter. A value that is missing, not a
-// string, or does not fit its buffer leaves its fields as they are (the
+// The setup choices in the registry: every value is written as a string,
+// numbers as decimal texts read through the word splitter. Any value's bytes
+// are read as text, whatever type another program gave it. A value that is
+// missing or does not fit its buffer leaves its fields as they are (the
 // defaults), so nothing is ever taken from a buffer the registry did not fill.
 #include "wizard/settings_persistence.h"
 
@@ -22,13 +23,12 @@ static void SetDefaultSettings() {
     CalibrationSettings.lastLogFolder[0] = 0;
 }
 
-// Reads a string value as a zero-terminated text of at most capacity bytes.
+// Reads a value's bytes as a zero-terminated text of at most capacity bytes.
 // A value without its terminator is accepted when there is room to add one.
 static int ReadValueText(const char* name, char* text, int capacity) {
     int size = 0;
-    int isText = 0;
-    if (ReadSettingsValue(name, text, capacity, &size, &isText) != 0) return 1;
-    if (!isText || size < 0 || size > capacity) return 1;
+    if (ReadSettingsValue(name, text, capacity, &size) != 0) return 1;
+    if (size < 0 || size > capacity) return 1;
     if (size > 0 && text[size - 1] == 0) return 0;
     if (size == capacity) return 1;
     text[size] = 0;

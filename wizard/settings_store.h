@@ -9,11 +9,11 @@ int OpenSettingsKey();
 // Opens the key, creating it (class "state", non-volatile) when missing.
 // 0 when open, 1 when it cannot be created.
 int CreateSettingsKey();
-// Reads the raw bytes of a value of the open key. 0 when the value exists and
-// fits: its *size bytes (at most capacity) are in buffer, not necessarily
-// zero-terminated, and *isText is 1 for a string value, else 0. 1 when the
-// value is missing or larger than capacity; buffer may then hold anything.
-int ReadSettingsValue(const char* name, char* buffer, int capacity, int* size, int* isText);
+// Reads the raw bytes of a value of the open key, whatever its type. 0 when
+// the value exists and fits: its *size bytes (at most capacity) are in buffer,
+// not necessarily zero-terminated. 1 when the value is missing or larger than
+// capacity; buffer may then hold anything.
+int ReadSettingsValue(const char* name, char* buffer, int capacity, int* size);
 // Writes text as a string value, its terminating zero included. Failures are
 // not reported: settings that cannot be stored are lost silently.
 void WriteSettingsValue(const char* name, const char* text);

@@ -1,6 +1,6 @@
-// The settings key in the real registry of the current user. Reads report the
-// value's type and size as the registry gives them; the loader decides what
-// it accepts.
+// The settings key in the real registry of the current user. Reads give the
+// value's bytes and size as the registry gives them, whatever the type; the
+// loader decides what it accepts.
 #include "wizard/settings_store.h"
 
 #include <windows.h>
@@ -25,14 +25,12 @@ int CreateSettingsKey() {
     return status == ERROR_SUCCESS ? 0 : 1;
 }
 
-int ReadSettingsValue(const char* name, char* buffer, int capacity, int* size, int* isText) {
-    DWORD type = 0;
+int ReadSettingsValue(const char* name, char* buffer, int capacity, int* size) {
     DWORD bytes = static_cast<DWORD>(capacity);
     LONG status =
-        RegQueryValueExA(settingsKey, name, 0, &type, reinterpret_cast<BYTE*>(buffer), &bytes);
+        RegQueryValueExA(settingsKey, name, 0, 0, reinterpret_cast<BYTE*>(buffer), &bytes);
     if (status != ERROR_SUCCESS || bytes > static_cast<DWORD>(capacity)) return 1;
     *size = static_cast<int>(bytes);
-    *isText = type == REG_SZ ? 1 : 0;
     return 0;
 }
 

@@ -7,9 +7,9 @@
 #include "wizard/app_globals_win32.h"
 #include "wizard/calibration_settings.h"
 #include "wizard/text_width_win32.h"
+#include "wizard/window_layout.h"
 #include "wizard/wizard_controls_win32.h"
 
-enum { EDIT_BOX_WIDTH = 300, LIST_HEIGHT_ROWS = 4 };
 enum { MONITOR_TYPE_ROW = 0, BRIGHTNESS_ROW = 1, COLOR_ROW = 2, WHITE_POINT_ROW = 3 };
 enum { GAMMA_ROW = 4, DESCRIPTION_ROW = 5, COPYRIGHT_ROW = 6 };
 
@@ -28,16 +28,6 @@ static const char colorText[] = "Monitor has adjustable red, green and blue colo
 // The widest label + 2 margins; measured once, when the form is created.
 static int labelWidth;
 
-int ColumnX(int clientWidth) {
-    return clientWidth / 4 + 2 * margin;
-}
-int FormRow(int k) {
-    return titleHeight + 2 * margin + k * (controlHeight + margin);
-}
-static int FieldX(int clientWidth) {
-    return ColumnX(clientWidth) + labelWidth + margin;
-}
-
 static int WidestText(const char* const* texts, int count) {
     int widest = 0;
     for (int i = 0; i < count; ++i) {
@@ -48,18 +38,18 @@ static int WidestText(const char* const* texts, int count) {
 }
 
 static HWND CreateLabel(HWND parent, FormLabel label, int clientWidth) {
-    return CreateControl(parent, "static", labelTexts[label], WS_VISIBLE | SS_RIGHT, 0, BodyFont,
-                         ColumnX(clientWidth), FormRow(labelRows[label]), labelWidth,
-                         controlHeight);
+    return CreateControl(
+        parent, "static", labelTexts[label], WS_VISIBLE | SS_RIGHT, 0, BodyFont,
+        FormLabelRect(CurrentMeasures(), clientWidth, labelWidth, labelRows[label]));
 }
 
 // A drop-down list as wide as its widest item and the arrow, with selection.
 static HWND CreateList(HWND parent, int id, const char* const* items, int count, int selection,
                        int clientWidth, int row) {
-    const int width = scrollBarWidth + 2 * margin + WidestText(items, count);
-    HWND list =
-        CreateControl(parent, "combobox", items[0], WS_VISIBLE | CBS_DROPDOWNLIST, id, BodyFont,
-                      FieldX(clientWidth), FormRow(row), width, LIST_HEIGHT_ROWS * controlHeight);
+    const struct LayoutRect place =
+        FormListRect(CurrentMeasures(), clientWidth, labelWidth, row, WidestText(items, count));
+    HWND list = CreateControl(parent, "combobox", items[0], WS_VISIBLE | CBS_DROPDOWNLIST, id,
+                              BodyFont, place);
     SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), textHeight);
     for (int i = 0; i < count; ++i)
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
@@ -69,22 +59,22 @@ static HWND CreateList(HWND parent, int id, const char* const* items, int count,
 
 static HWND CreateCheckBox(HWND parent, int id, const char* text, int checked, int clientWidth,
                            int row) {
-    HWND box = CreateControl(parent, "Button", text, WS_VISIBLE | BS_CHECKBOX, id, BodyFont,
-                             FieldX(clientWidth), FormRow(row),
-                             TextWidth(text) + controlHeight + margin, controlHeight);
+    const struct LayoutRect place =
+        FormCheckBoxRect(CurrentMeasures(), clientWidth, labelWidth, row, TextWidth(text));
+    HWND box = CreateControl(parent, "Button", text, WS_VISIBLE | BS_CHECKBOX, id, BodyFont, place);
     SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     return box;
 }
 
 static HWND CreateEditBox(HWND parent, int id, int clientWidth, int row) {
     return CreateControl(parent, "edit", "", WS_VISIBLE | ES_LEFT | ES_AUTOHSCROLL, id, BodyFont,
-                         FieldX(clientWidth), FormRow(row), EDIT_BOX_WIDTH, controlHeight);
+                         FormTextBoxRect(CurrentMeasures(), clientWidth, labelWidth, row));
 }
 
 void CreateSetupForm(HWND parent, int clientWidth) {
     const struct CalibrationSettings& s = CalibrationSettings;
     struct WizardControls& c = WizardControls;
-    labelWidth = WidestText(labelTexts, FORM_LABEL_COUNT) + 2 * margin;
+    labelWidth = LabelWidth(CurrentMeasures(), WidestText(labelTexts, FORM_LABEL_COUNT));
     c.formLabels[MONITOR_TYPE_LABEL] = CreateLabel(parent, MONITOR_TYPE_LABEL, clientWidth);
     // Any stored type other than CRT counts as LCD.
     c.monitorTypeList = CreateList(parent, ID_MONITOR_TYPE, monitorTypeItems, 2,
@@ -105,14 +95,17 @@ void CreateSetupForm(HWND parent, int clientWidth) {
     SetWindowTextA(c.copyrightBox, s.copyrightNotice);
 }
 
+// Every field of a row starts at (fieldX, row(k)), whatever its kind.
 void PlaceSetupForm(int clientWidth) {
     const struct WizardControls& c = WizardControls;
+    const struct WizardMeasures m = CurrentMeasures();
     for (int label = 0; label < FORM_LABEL_COUNT; ++label)
-        MoveControl(c.formLabels[label], ColumnX(clientWidth), FormRow(labelRows[label]));
+        MoveControl(c.formLabels[label],
+                    FormLabelRect(m, clientWidth, labelWidth, labelRows[label]));
     const HWND fields[] = {c.monitorTypeList, c.brightnessBox,  c.colorBox,    c.whitePointList,
                            c.gammaList,       c.descriptionBox, c.copyrightBox};
     for (int row = 0; row < COPYRIGHT_ROW + 1; ++row)
-        MoveControl(fields[row], FieldX(clientWidth), FormRow(row));
+        MoveControl(fields[row], FormTextBoxRect(m, clientWidth, labelWidth, row));
 }
 
 // A check box that is not automatic: the flag flips, the box follows it.

@@ -10,8 +10,3 @@ void CreateSetupForm(HWND mainWindowBeingCreated, int clientWidth);
 void PlaceSetupForm(int clientWidth);
 // Acts on a command from one of the form's controls; ignores the others.
 void OnSetupFormCommand(int id, int notification, HWND control);
-
-// Left edge of the right-hand column for a main window client width.
-int ColumnX(int clientWidth);
-// Top of row k of the right-hand column.
-int FormRow(int k);

@@ -11,7 +11,13 @@ int IsSupportedWindowsVersion(int platform, int major, int minor) {
     return 0;
 }
 
+// No program path (the system had to cut it) gives no help path: an empty
+// folder joined with the name would point at the drive's root.
 void HelpPathForProgram(const char* programPath, char* helpPath, int capacity) {
+    if (programPath[0] == 0) {
+        helpPath[0] = 0;
+        return;
+    }
     char folder[PROGRAM_PATH_SIZE + 1];
     CopyTextLimited(programPath, folder, PROGRAM_PATH_SIZE);
     FolderOfPath(folder);

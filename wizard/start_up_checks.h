@@ -10,5 +10,5 @@ enum { PROGRAM_PATH_SIZE = 260 };
 // 2000 or later in the NT family, else 0.
 int IsSupportedWindowsVersion(int platform, int major, int minor);
 // The help file beside the program: programPath's folder joined with
-// "Prismoth - Monitor.chm", cut to capacity.
+// "Prismoth - Monitor.chm", cut to capacity; empty for an empty programPath.
 void HelpPathForProgram(const char* programPath, char* helpPath, int capacity);

@@ -15,6 +15,7 @@
 #include "wizard/instructions_panel_win32.h"
 #include "wizard/main_window_win32.h"
 #include "wizard/navigation_keys_win32.h"
+#include "wizard/screen_measures_win32.h"
 #include "wizard/settings_persistence.h"
 #include "wizard/start_up_checks.h"
 #include "wizard/system_version_win32.h"
@@ -29,7 +30,7 @@ int textHeight, controlHeight, margin, titleHeight;
 int frameWidth, frameHeight, scrollBarWidth;
 
 enum { MIN_BITS_PER_PIXEL = 24, MAIN_WIDTH = 900, MAIN_HEIGHT = 700, TITLE_SIZE = 64 };
-enum { BODY_FONT_HEIGHT = 15, TITLE_FONT_HEIGHT = 19, FONT_FACE_LIMIT = 31 };
+enum { BODY_FONT_HEIGHT = 15, TITLE_FONT_HEIGHT = 19 };
 
 static const int bitmapIds[WIZARD_BITMAP_COUNT] = {
     IDBLACKPOINTER,    IDREDPOINTER,      IDGREENPOINTER,    IDBLUEPOINTER,
@@ -72,36 +73,24 @@ static void RegisterWindowClasses() {
     RegisterWindowClass("prismoth monitor", MainWindowProc, BLACK_BRUSH);
 }
 
-static HFONT CreateAppFont(const char* face, int height, int weight) {
-    LOGFONTA description;
-    FillBytes(&description, sizeof description, 0);
-    description.lfHeight = height;
-    description.lfWeight = weight;
-    description.lfCharSet = DEFAULT_CHARSET;
-    CopyTextLimited(face, description.lfFaceName, FONT_FACE_LIMIT);
-    return CreateFontIndirectA(&description);
-}
-
-static int CharacterHeight(HFONT font) {
-    HDC screen = GetDC(0);
-    HGDIOBJ previousFont = SelectObject(screen, font);
-    TEXTMETRICA metrics;
-    GetTextMetricsA(screen, &metrics);
-    SelectObject(screen, previousFont);
-    ReleaseDC(0, screen);
-    return metrics.tmHeight;
-}
-
 static void CreateFontsAndMeasures() {
-    frameWidth = 2 * GetSystemMetrics(SM_CXFRAME);
-    frameHeight = GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME) - 1;
-    scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
     BodyFont = CreateAppFont("Times New Roman", BODY_FONT_HEIGHT, FW_NORMAL);
     TitleFont = CreateAppFont("Arial", TITLE_FONT_HEIGHT, FW_BOLD);
-    textHeight = CharacterHeight(BodyFont);
-    controlHeight = textHeight + 2 * GetSystemMetrics(SM_CYFRAME);
-    margin = controlHeight / 4;
-    titleHeight = CharacterHeight(TitleFont) + 2 * GetSystemMetrics(SM_CYFRAME);
+    const struct WizardMeasures m = WizardMeasuresFor(
+        CharacterHeight(BodyFont), CharacterHeight(TitleFont), ReadFrameMetrics());
+    textHeight = m.textHeight;
+    controlHeight = m.controlHeight;
+    margin = m.margin;
+    titleHeight = m.titleHeight;
+    frameWidth = m.frameWidth;
+    frameHeight = m.frameHeight;
+    scrollBarWidth = m.scrollBarWidth;
+}
+
+struct WizardMeasures CurrentMeasures() {
+    const struct WizardMeasures m = {textHeight, controlHeight, margin,        titleHeight,
+                                     frameWidth, frameHeight,   scrollBarWidth};
+    return m;
 }
 
 static void LoadBitmaps() {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "wizard/window_layout.h"
+
 enum ControlId {
     ID_HELP = 100,
     ID_EXIT = 101,
@@ -50,11 +52,13 @@ struct WizardControls {
 
 extern struct WizardControls WizardControls;
 
-// Creates a child control, visible when style holds WS_VISIBLE, and gives it
-// font (with a redraw) unless font is 0.
+// Creates a child control at place, visible when style holds WS_VISIBLE, and
+// gives it font (with a redraw) unless font is 0.
 HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int id,
-                   HFONT font, int x, int y, int width, int height, DWORD exStyle = 0);
-// Moves a child window without resizing it or changing its z-order.
-void MoveControl(HWND control, int x, int y);
+                   HFONT font, struct LayoutRect place, DWORD exStyle = 0);
+// Moves a child window to place's corner without resizing it or changing its z-order.
+void MoveControl(HWND control, struct LayoutRect place);
+// Moves and sizes a child window to place, keeping its z-order.
+void PlaceControl(HWND control, struct LayoutRect place);
 // Width and height of a window's client area.
 SIZE ClientSize(HWND window);

@@ -39,6 +39,10 @@
 //                                 windows of CLASS ("" lifts it)
 //   expect-line PATH N TEXT       line N (from 1) of the file is exactly TEXT
 //   expect-line-has PATH N PART   ... contains PART
+//   expect-rect SELECTOR X Y W H  the window lies at X Y (its parent's client
+//                                 pixels, the screen's for a top-level window)
+//                                 and is W x H; the rectangle read is logged
+//   place SELECTOR X Y W H        move and size the window there at once
 #include "tests/driver/driver_commands_win32.h"
 
 #include <cstdio>
@@ -55,17 +59,6 @@ int Selector(const ScriptLine* line, int i, WindowSelector* selector) {
     if (i >= line->count || ParseSelector(line->words[i], selector))
         return Fail("word %d is not a window selector", i);
     return 0;
-}
-
-// Waits for the selected window; fails naming the selector.
-int Target(const ScriptLine* line, int i, HWND* window) {
-    WindowSelector selector;
-    if (Selector(line, i, &selector)) return 1;
-    *window = AwaitSelected(&selector, Driver.timeoutMs);
-    if (*window) return 0;
-    char description[SCRIPT_WORD_CAPACITY];
-    DescribeSelector(&selector, description, sizeof description);
-    return Fail("no window %s", description);
 }
 
 int IsFocused(HWND window) {
@@ -523,9 +516,21 @@ const Command kCommands[] = {
     {"refuse-windows", 2, RefuseWindows},
     {"expect-line", 4, ExpectLine},
     {"expect-line-has", 4, ExpectLineHas},
+    {"expect-rect", 6, ExpectRect},
+    {"place", 6, PlaceWindow},
 };
 
 } // namespace
+
+int Target(const ScriptLine* line, int i, HWND* window) {
+    WindowSelector selector;
+    if (Selector(line, i, &selector)) return 1;
+    *window = AwaitSelected(&selector, Driver.timeoutMs);
+    if (*window) return 0;
+    char description[SCRIPT_WORD_CAPACITY];
+    DescribeSelector(&selector, description, sizeof description);
+    return Fail("no window %s", description);
+}
 
 const char* Arg(const ScriptLine* line, int i) {
     // Rotating buffers, so that a command can hold several values at once.

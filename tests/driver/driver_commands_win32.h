@@ -2,6 +2,8 @@
 // command files share.
 #pragma once
 
+#include <windows.h>
+
 #include "tests/driver/driver_script.h"
 
 // Runs one script line's command. 0 when it passed, 1 when it failed (the
@@ -13,6 +15,8 @@ int RunCommand(const struct ScriptLine* line);
 const char* Arg(const struct ScriptLine* line, int i);
 // Word i as an integer, or fallback when absent or not a whole integer.
 int ArgInt(const struct ScriptLine* line, int i, int fallback);
+// Waits for the window that word i selects; fails naming the selector.
+int Target(const struct ScriptLine* line, int i, HWND* window);
 
 // The adapter's ramp (driver_ramp_win32.cpp).
 int RampSet(const struct ScriptLine* line);
@@ -32,3 +36,6 @@ int RefuseWindows(const struct ScriptLine* line);
 // A line of a text file (driver_files_win32.cpp).
 int ExpectLine(const struct ScriptLine* line);
 int ExpectLineHas(const struct ScriptLine* line);
+// Windows' rectangles (driver_geometry_win32.cpp).
+int ExpectRect(const struct ScriptLine* line);
+int PlaceWindow(const struct ScriptLine* line);

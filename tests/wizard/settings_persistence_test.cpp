@@ -122,24 +122,36 @@ TEST_F(Settings, MonitorFieldsAreTakenAsStoredAndMissingOnesKeepDefaults) {
     }
 }
 
-TEST_F(Settings, DamagedValuesKeepTheDefaults) {
-    const std::string longText(300, '1');
-    const char dword[4] = {2, 0, 0, 0};
-    PutFakeValue("monitor", longText.c_str(), 300, 1); // larger than its buffer
-    PutFakeValue("whitepoint", dword, 4, 0);           // a number, not a text
-    PutFakeValue("monitorgamma", "1", 1, 0);           // binary that looks like text
-    PutFakeValue("copyright", std::string(400, 'c').c_str(), 400, 1);
-    PutFakeValue("lastlogfolder", "C:\\x", 4, 0);
+// A number or binary value is read as the text of its bytes: a number whose
+// first byte is the digit 2 is D75, one whose first byte is 2 holds no digit.
+TEST_F(Settings, ValuesOfAnyTypeAreReadAsText) {
+    const char digitTwo[4] = {'2', 0, 0, 0};
+    const char two[4] = {2, 0, 0, 0};
+    PutFakeValue("whitepoint", digitTwo, 4);
+    PutFakeValue("monitorgamma", "1", 1);
+    PutFakeValue("lastlogfolder", "C:\\x", 4);
     LoadSettings();
-    ExpectChoices(kDefaults, "damaged");
+    ExpectChoices({0, 1, 1, 2, 1}, "number and binary");
+    EXPECT_STREQ("C:\\x", CalibrationSettings.lastLogFolder);
+    EXPECT_DOUBLE_EQ(1.2264, CalibrationRecord.targetWhiteXYZ[2]);
+    PutFakeValue("whitepoint", two, 4);
+    LoadSettings();
+    EXPECT_EQ(0, CalibrationSettings.whitePointIndex);
+}
+
+TEST_F(Settings, ValuesLargerThanTheirBuffersKeepTheDefaults) {
+    const std::string longText(300, '1');
+    PutFakeValue("monitor", longText.c_str(), 300);
+    PutFakeValue("copyright", std::string(400, 'c').c_str(), 400);
+    LoadSettings();
+    ExpectChoices(kDefaults, "too long");
     EXPECT_STREQ("", CalibrationSettings.copyrightNotice);
-    EXPECT_STREQ("", CalibrationSettings.lastLogFolder);
 }
 
 TEST_F(Settings, TextsWithoutTerminatorAreTakenWhenTheyFit) {
-    PutFakeValue("monitor", "1 0 1", 5, 1);
-    PutFakeValue("whitepoint", "2", 1, 1);
-    PutFakeValue("copyright", "mine", 4, 1);
+    PutFakeValue("monitor", "1 0 1", 5);
+    PutFakeValue("whitepoint", "2", 1);
+    PutFakeValue("copyright", "mine", 4);
     LoadSettings();
     ExpectChoices({1, 0, 1, 2, 0}, "unterminated");
     EXPECT_STREQ("mine", CalibrationSettings.copyrightNotice);
@@ -158,8 +170,8 @@ TEST_F(Settings, LongestTextsSurviveAndOneMoreIsRefused) {
     EXPECT_EQ(folder, CalibrationSettings.lastLogFolder);
 
     // Without a terminator the same lengths plus one fill the whole buffer.
-    PutFakeValue("copyright", (copyright + "x").c_str(), DESCRIPTION_SIZE, 1);
-    PutFakeValue("lastlogfolder", (folder + "x").c_str(), LOG_FOLDER_SIZE, 1);
+    PutFakeValue("copyright", (copyright + "x").c_str(), DESCRIPTION_SIZE);
+    PutFakeValue("lastlogfolder", (folder + "x").c_str(), LOG_FOLDER_SIZE);
     CalibrationSettings.copyrightNotice[0] = 0;
     LoadSettings();
     EXPECT_STREQ("", CalibrationSettings.copyrightNotice);

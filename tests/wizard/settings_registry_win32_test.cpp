@@ -1,6 +1,6 @@
 // The settings against the real registry of the current user: what SaveSettings
 // stores, and how LoadSettings treats values that another program wrote with
-// the wrong type, without a terminator or too long for their buffers.
+// another type, without a terminator or too long for their buffers.
 #include "wizard/settings_persistence.h"
 
 #include <windows.h>
@@ -63,22 +63,28 @@ TEST_F(SettingsRegistry, SavesStringsWithTheirTerminator) {
     EXPECT_STREQ("(c) 2024", CalibrationSettings.copyrightNotice);
 }
 
-TEST_F(SettingsRegistry, ForeignValuesKeepTheDefaults) {
-    const DWORD two = 2;
+// Values of other types are read as the text of their bytes; values too long
+// for their buffers keep the defaults.
+TEST_F(SettingsRegistry, ForeignValuesAreReadAsText) {
+    const DWORD digitTwo = '2'; // little-endian: the bytes "2", 0, 0, 0
     const std::string longMonitor(300, '1');
     const std::string longCopyright(500, 'c');
-    Put("whitepoint", REG_DWORD, &two, sizeof two);
-    Put("monitorgamma", REG_BINARY, "1", 2);
+    Put("whitepoint", REG_DWORD, &digitTwo, sizeof digitTwo);
+    Put("monitorgamma", REG_BINARY, "1", 1);
     Put("monitor", REG_SZ, longMonitor.c_str(), 301);
     Put("copyright", REG_SZ, longCopyright.c_str(), 501);
-    Put("lastlogfolder", REG_SZ, "C:\\x", 4); // stored without its terminator
+    Put("lastlogfolder", REG_EXPAND_SZ, "C:\\x", 4); // stored without its terminator
     EXPECT_EQ(0, LoadSettings());
-    EXPECT_EQ(0, CalibrationSettings.whitePointIndex);
-    EXPECT_EQ(0, CalibrationSettings.gammaIndex);
+    EXPECT_EQ(2, CalibrationSettings.whitePointIndex);
+    EXPECT_EQ(1, CalibrationSettings.gammaIndex);
     EXPECT_EQ(0, CalibrationSettings.monitorType);
     EXPECT_EQ(1, CalibrationSettings.adjustableBrightness);
     EXPECT_STREQ("", CalibrationSettings.copyrightNotice);
     EXPECT_STREQ("C:\\x", CalibrationSettings.lastLogFolder);
+    const DWORD two = 2;
+    Put("whitepoint", REG_DWORD, &two, sizeof two);
+    EXPECT_EQ(0, LoadSettings());
+    EXPECT_EQ(0, CalibrationSettings.whitePointIndex);
 }
 
 TEST_F(SettingsRegistry, MissingKeyGivesTheDefaults) {

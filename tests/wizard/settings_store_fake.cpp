@@ -16,7 +16,6 @@ struct FakeValueEntry {
     char name[32];
     char bytes[kMaxValueSize];
     int size;
-    int isText;
 };
 
 FakeValueEntry values[kMaxValues];
@@ -40,7 +39,7 @@ void ResetFakeSettingsKey(int exists, int creatable) {
     keyOpen = 0;
 }
 
-void PutFakeValue(const char* name, const char* bytes, int size, int isText) {
+void PutFakeValue(const char* name, const char* bytes, int size) {
     FakeValueEntry* entry = FindValue(name);
     if (entry == nullptr) {
         entry = &values[valueCount++];
@@ -48,11 +47,10 @@ void PutFakeValue(const char* name, const char* bytes, int size, int isText) {
     }
     std::memcpy(entry->bytes, bytes, size);
     entry->size = size;
-    entry->isText = isText;
 }
 
 void PutFakeText(const char* name, const char* text) {
-    PutFakeValue(name, text, static_cast<int>(std::strlen(text)) + 1, 1);
+    PutFakeValue(name, text, static_cast<int>(std::strlen(text)) + 1);
 }
 
 const char* FakeValue(const char* name, int* size) {
@@ -81,7 +79,7 @@ int CreateSettingsKey() {
     return 0;
 }
 
-int ReadSettingsValue(const char* name, char* buffer, int capacity, int* size, int* isText) {
+int ReadSettingsValue(const char* name, char* buffer, int capacity, int* size) {
     const FakeValueEntry* entry = keyOpen ? FindValue(name) : nullptr;
     if (entry == nullptr) return 1;
     if (entry->size > capacity) {
@@ -90,7 +88,6 @@ int ReadSettingsValue(const char* name, char* buffer, int capacity, int* size, i
     }
     std::memcpy(buffer, entry->bytes, entry->size);
     *size = entry->size;
-    *isText = entry->isText;
     return 0;
 }
 

@@ -30,6 +30,13 @@ TEST(HelpPathForProgram, BesideTheProgram) {
     EXPECT_STREQ("C:\\Prismoth - Monitor.chm", path);
 }
 
+// FindHelpFile passes an empty path when the system had to cut the program's.
+TEST(HelpPathForProgram, NoProgramPathGivesNoHelpPath) {
+    char path[PROGRAM_PATH_SIZE] = "left over";
+    HelpPathForProgram("", path, sizeof path);
+    EXPECT_STREQ("", path);
+}
+
 TEST(HelpPathForProgram, CutToCapacity) {
     char path[16];
     HelpPathForProgram("C:\\tools\\Prismoth - Monitor.exe", path, sizeof path);
