@@ -9,6 +9,7 @@
 #include "wizard/app_messages.h"
 
 #include "resource_ids.h"
+#include "tests/charts/window_picture_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -59,43 +60,15 @@ class ChartWindows : public ::testing::Test {
     }
     void TearDown() override {
         DestroyWindow(window);
-        if (surface) DeleteObject(surface);
+        FreeWindowPicture(&picture);
     }
     void Paint(const char* name) {
-        RECT client;
-        GetClientRect(window, &client);
-        width = client.right;
-        height = client.bottom;
-        if (surface) DeleteObject(surface);
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        surface = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
-        pixels = static_cast<DWORD*>(bits);
-        for (int i = 0; i < width * height; ++i)
-            pixels[i] = kUntouched;
-        HDC context = CreateCompatibleDC(0);
-        HGDIOBJ previous = SelectObject(context, surface);
-        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(context), PRF_CLIENT);
-        GdiFlush();
-        SelectObject(context, previous);
-        DeleteDC(context);
-        SavePicture(name, info);
-    }
-    void SavePicture(const char* name, const BITMAPINFO& info) const {
         const std::string path = std::string("chart_windows_") + name + ".bmp";
-        const DWORD imageSize = static_cast<DWORD>(width * height * 4);
-        BITMAPFILEHEADER header = {0x4D42, 0, 0, 0,
-                                   sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-        header.bfSize = header.bfOffBits + imageSize;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0);
-        DWORD written;
-        WriteFile(file, &header, sizeof header, &written, 0);
-        WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, 0);
-        WriteFile(file, pixels, imageSize, &written, 0);
-        CloseHandle(file);
+        PaintWindowPicture(window, kUntouched, path.c_str(), &picture);
+        width = picture.width;
+        height = picture.height;
     }
-    DWORD At(int x, int y) const { return pixels[y * width + x] & 0xFFFFFF; }
+    DWORD At(int x, int y) const { return PicturePixel(&picture, x, y); }
     // Pixels outside the rectangle from (left, top) to (right, bottom) that
     // were drawn on.
     int DrawnOutside(int left, int top, int right, int bottom) const {
@@ -124,8 +97,7 @@ class ChartWindows : public ::testing::Test {
     }
 
     HWND window = 0;
-    HBITMAP surface = 0;
-    DWORD* pixels = nullptr;
+    WindowPicture picture = {};
     int width = 0, height = 0;
 };
 

@@ -12,6 +12,7 @@
 #include "wizard/calibration_settings.h"
 
 #include "resource_ids.h"
+#include "tests/charts/window_picture_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -83,44 +84,18 @@ class ResultsWindow : public ::testing::Test {
     }
     void TearDown() override {
         DestroyWindow(window);
-        if (surface) DeleteObject(surface);
+        FreeWindowPicture(&picture);
     }
 
     // Paints the client area as it stands into a fresh black surface and
-    // leaves the picture in results/<name>.bmp.
+    // leaves the picture in results_window_<name>.bmp.
     void Paint(const char* name) {
-        RECT client;
-        GetClientRect(window, &client);
-        width = client.right;
-        height = client.bottom;
-        if (surface) DeleteObject(surface);
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        surface = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
-        pixels = static_cast<DWORD*>(bits);
-        HDC context = CreateCompatibleDC(0);
-        HGDIOBJ previous = SelectObject(context, surface);
-        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(context), PRF_CLIENT);
-        GdiFlush();
-        SelectObject(context, previous);
-        DeleteDC(context);
-        SavePicture(name, info);
-    }
-    void SavePicture(const char* name, const BITMAPINFO& info) const {
         const std::string path = std::string("results_window_") + name + ".bmp";
-        const DWORD imageSize = static_cast<DWORD>(width * height * 4);
-        BITMAPFILEHEADER header = {0x4D42, 0, 0, 0,
-                                   sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-        header.bfSize = header.bfOffBits + imageSize;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0);
-        DWORD written;
-        WriteFile(file, &header, sizeof header, &written, 0);
-        WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, 0);
-        WriteFile(file, pixels, imageSize, &written, 0);
-        CloseHandle(file);
+        PaintWindowPicture(window, 0, path.c_str(), &picture);
+        width = picture.width;
+        height = picture.height;
     }
-    DWORD At(int x, int y) const { return pixels[y * width + x] & 0xFFFFFF; }
+    DWORD At(int x, int y) const { return PicturePixel(&picture, x, y); }
     DWORD At(ChartPoint p) const { return At(p.x, p.y); }
     static std::vector<DWORD> BitmapPixels(HBITMAP bitmap) {
         BITMAPINFO info = {};
@@ -158,8 +133,7 @@ class ResultsWindow : public ::testing::Test {
     }
 
     HWND window = 0;
-    HBITMAP surface = 0;
-    DWORD* pixels = nullptr;
+    WindowPicture picture = {};
     int width = 0, height = 0;
 };
 
