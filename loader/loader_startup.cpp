@@ -56,13 +56,6 @@ int IsManualCommandLine(const char* commandLine) {
     return EqualIgnoringCase(commandLine, "manual");
 }
 
-void MakeFlatRamp(GammaRamp* ramp) {
-    for (int i = 0; i < 256; ++i) {
-        const unsigned short level = static_cast<unsigned short>(i * 65535 / 255);
-        ramp->red[i] = ramp->green[i] = ramp->blue[i] = level;
-    }
-}
-
 const char* FileNameOfPath(const char* path) {
     const char* name = path;
     for (const char* p = path; *p; ++p)

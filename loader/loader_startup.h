@@ -17,9 +17,6 @@ int RunLoaderChecks();
 // 1 when the command line is exactly the word manual, in any letter case.
 int IsManualCommandLine(const char* commandLine);
 
-// Fills ramp with entry i = i x 65535 / 255 in every block.
-void MakeFlatRamp(GammaRamp* ramp);
-
 // The part of path after its last backslash or colon; the whole path when it
 // has neither.
 const char* FileNameOfPath(const char* path);

@@ -3,6 +3,7 @@
 // at log-on so that the calibration holds after a restart.
 #include <windows.h>
 
+#include "engine/lookup_tables.h"
 #include "loader/loader_startup.h"
 #include "loader/loader_window_win32.h"
 #include "resources/resource_ids.h"
@@ -78,7 +79,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     ManualMode = IsManualCommandLine(commandLine);
     RegisterLoaderClass(instance);
     CreateLoaderFont();
-    MakeFlatRamp(&FlatRamp);
+    MakeLinearRamp(&FlatRamp);
     ReferenceImage = LoadBitmapA(instance, MAKEINTRESOURCEA(IDREFERENCEIMAGE));
     loaderWindow = CreateLoaderWindow(instance);
     if (!loaderWindow) return EndWithoutWindow();

@@ -2,6 +2,7 @@
 // message; the command-line switch; the flat ramp and the file name shown.
 #include "loader/loader_startup.h"
 
+#include "engine/lookup_tables.h"
 #include "loader/loader_state.h"
 #include "tests/loader/fake_loader_platform.h"
 
@@ -132,9 +133,9 @@ TEST(LoaderCommandLine, OnlyTheWordManualInAnyCase) {
         EXPECT_EQ(c.manual, IsManualCommandLine(c.commandLine)) << c.commandLine;
 }
 
-TEST(LoaderRamps, FlatRampIsLinear) {
+TEST(LoaderRamps, FlatRampIsTheLinearRamp) {
     GammaRamp ramp;
-    MakeFlatRamp(&ramp);
+    MakeLinearRamp(&ramp);
     EXPECT_EQ(0, ramp.red[0]);
     EXPECT_EQ(257, ramp.green[1]);
     EXPECT_EQ(32896, ramp.blue[128]);
