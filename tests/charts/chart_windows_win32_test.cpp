@@ -51,11 +51,7 @@ class ChartWindows : public ::testing::Test {
         RegisterClassA(&windowClass);
     }
     void Create(const char* className, int width, int height) {
-        RECT frame = {0, 0, width, height};
-        AdjustWindowRect(&frame, WS_POPUP | WS_CAPTION | WS_THICKFRAME, FALSE);
-        window = CreateWindowExA(0, className, "Chart", WS_POPUP | WS_CAPTION | WS_THICKFRAME, 0, 0,
-                                 frame.right - frame.left, frame.bottom - frame.top, 0, 0,
-                                 GetModuleHandleA(0), 0);
+        window = CreateFramedWindow(className, width, height);
         ASSERT_NE(nullptr, window);
     }
     void TearDown() override {

@@ -75,11 +75,7 @@ class ResultsWindow : public ::testing::Test {
     }
     void SetUp() override {
         SetFinishedRun();
-        RECT frame = {0, 0, kWidth, kHeight};
-        AdjustWindowRect(&frame, WS_POPUP | WS_CAPTION | WS_THICKFRAME, FALSE);
-        window = CreateWindowExA(0, "results", "Results", WS_POPUP | WS_CAPTION | WS_THICKFRAME, 0,
-                                 0, frame.right - frame.left, frame.bottom - frame.top, 0, 0,
-                                 GetModuleHandleA(0), 0);
+        window = CreateFramedWindow("results", kWidth, kHeight);
         ASSERT_NE(nullptr, window);
     }
     void TearDown() override {

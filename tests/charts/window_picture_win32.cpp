@@ -1,4 +1,5 @@
-// Painting a window into memory and saving the picture (see the header).
+// Framed test windows, and painting a window into memory and saving the
+// picture (see the header).
 #include "tests/charts/window_picture_win32.h"
 
 namespace {
@@ -16,6 +17,14 @@ void SavePicture(const WindowPicture* picture, const BITMAPINFO* info, const cha
 }
 
 } // namespace
+
+HWND CreateFramedWindow(const char* className, int clientWidth, int clientHeight) {
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
+    RECT frame = {0, 0, clientWidth, clientHeight};
+    AdjustWindowRect(&frame, style, FALSE);
+    return CreateWindowExA(0, className, className, style, 0, 0, frame.right - frame.left,
+                           frame.bottom - frame.top, 0, 0, GetModuleHandleA(0), 0);
+}
 
 void PaintWindowPicture(HWND window, DWORD background, const char* path, WindowPicture* picture) {
     RECT client;
