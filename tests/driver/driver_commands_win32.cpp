@@ -273,14 +273,14 @@ LRESULT AskCombo(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(result);
 }
 
-// As a person does it: click the list open, then click the item's row.
-int Select(const ScriptLine* line) {
-    HWND combo;
-    if (Target(line, 1, &combo)) return 1;
-    const char* item = Arg(line, 2);
-    const LRESULT index = AskCombo(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                   reinterpret_cast<LPARAM>(item));
-    if (index < 0) return Fail("the list has no item \"%s\"", item);
+const int kPickAttempts = 3;
+const int kPickWaitMs = 2000;
+const int kPickMissed = 2;
+
+// Clicks the list open and the item's row: 0 when the item is picked,
+// kPickMissed when the click missed it (the list may have been placed late;
+// a list left open is closed again), 1 on a failure.
+int ClickItem(HWND combo, LRESULT index, const char* item) {
     // The list of a box picked just before may still be closing.
     if (AwaitDroppedList(0)) return Fail("another list stays dropped down");
     if (ClickAt(combo, 0, 0, 0)) return 1;
@@ -295,12 +295,29 @@ int Select(const ScriptLine* line) {
     if (ClickAt(list, 1, client.right / 2, row * height + height / 2)) return 1;
     SettleProgram(combo);
     const DWORD start = Now();
-    while (AskCombo(combo, CB_GETCURSEL, 0, 0) != index) {
-        if (static_cast<int>(Now() - start) >= Driver.timeoutMs)
-            return Fail("the click did not pick \"%s\"", item);
+    while (AskCombo(combo, CB_GETCURSEL, 0, 0) != index &&
+           static_cast<int>(Now() - start) < kPickWaitMs)
         Sleep(kPollMs);
+    if (AskCombo(combo, CB_GETCURSEL, 0, 0) == index) return 0;
+    if (DroppedList() && ClickAt(combo, 0, 0, 0)) return 1;
+    return kPickMissed;
+}
+
+// As a person does it: click the list open, then click the item's row; and
+// again, as a person would, when the click did not take.
+int Select(const ScriptLine* line) {
+    HWND combo;
+    if (Target(line, 1, &combo)) return 1;
+    const char* item = Arg(line, 2);
+    const LRESULT index = AskCombo(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                   reinterpret_cast<LPARAM>(item));
+    if (index < 0) return Fail("the list has no item \"%s\"", item);
+    for (int attempt = 0; attempt < kPickAttempts; ++attempt) {
+        const int result = ClickItem(combo, index, item);
+        if (result != kPickMissed) return result;
+        printf("select: the click did not pick \"%s\"; once more\n", item);
     }
-    return 0;
+    return Fail("the click did not pick \"%s\"", item);
 }
 
 int Key(const ScriptLine* line) {
