@@ -78,10 +78,7 @@ void BringProgramForward(HWND window) {
     SetForegroundWindow(GetAncestor(window, GA_ROOT));
 }
 
-// A left click at the window's centre, or at (x, y) of its client area. The
-// point must show the window (a disabled one lets the click fall through to
-// its parent, as it does for a person).
-int ClickAt(HWND window, int useOffset, int x, int y) {
+static POINT ClickPoint(HWND window, int useOffset, int x, int y) {
     RECT box;
     GetWindowRect(window, &box);
     POINT point = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
@@ -90,7 +87,30 @@ int ClickAt(HWND window, int useOffset, int x, int y) {
         point.y = y;
         ClientToScreen(window, &point);
     }
-    HWND hit = WindowFromPoint(point);
+    return point;
+}
+
+// The point to click once it shows the window (a disabled one lets the click
+// fall through to its parent, as it does for a person); a closing dialog or
+// a page being swapped may cover it for a moment. *hit is the window shown
+// there when the wait ends.
+static POINT AwaitClickPoint(HWND window, int useOffset, int x, int y, HWND* hit) {
+    const int kPollMs = 20;
+    const DWORD start = Now();
+    for (;;) {
+        const POINT point = ClickPoint(window, useOffset, x, y);
+        *hit = WindowFromPoint(point);
+        if (IsSelfOrBelow(*hit, window) || !IsWindowEnabled(window) ||
+            static_cast<int>(Now() - start) >= Driver.timeoutMs)
+            return point;
+        Sleep(kPollMs);
+    }
+}
+
+// A left click at the window's centre, or at (x, y) of its client area.
+int ClickAt(HWND window, int useOffset, int x, int y) {
+    HWND hit;
+    const POINT point = AwaitClickPoint(window, useOffset, x, y, &hit);
     if (!IsSelfOrBelow(hit, window) && IsWindowEnabled(window)) {
         char name[64] = "";
         GetClassNameA(hit, name, sizeof name);
